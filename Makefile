@@ -1,0 +1,41 @@
+# Entry points: `make test` (set up, build everything, run every test) and `make run` (start the program).
+BUILD   ?= build
+NATIVE  := $(BUILD)/native
+WIN64   := $(BUILD)/win64
+WIN32   := $(BUILD)/win32
+CMAKE_GEN := -G Ninja
+JOBS    ?= $(shell nproc)
+
+.PHONY: test run deps build native win64 win32 bench format
+
+test: build
+	cmake/with-display.sh sh -c 'ctest --test-dir $(NATIVE) --output-on-failure -j$(JOBS) && \
+		ctest --test-dir $(WIN64) --output-on-failure'
+
+run: deps win64
+	cmake/run-program.sh $(WIN64)
+
+deps:
+	@cmake/install-deps.sh
+
+build: deps native win64 win32
+
+native:
+	cmake -S . -B $(NATIVE) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DVANTREL_SANITIZE=ON
+	cmake --build $(NATIVE) -j$(JOBS)
+
+win64: native
+	cmake -S . -B $(WIN64) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release \
+		-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake -DVANTREL_HOST_TOOLS=$(abspath $(NATIVE))/tools
+	cmake --build $(WIN64) -j$(JOBS)
+
+win32: native
+	cmake -S . -B $(WIN32) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release \
+		-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DVANTREL_HOST_TOOLS=$(abspath $(NATIVE))/tools
+	cmake --build $(WIN32) -j$(JOBS)
+
+bench: deps win64
+	cmake/with-display.sh cmake/wine-run.sh $(WIN64)/tools/store_bench.exe
+
+format:
+	git ls-files '*.h' '*.cpp' | xargs clang-format -i
