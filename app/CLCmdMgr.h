@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+class CxFile;
+class CxList;
+
+// Room for a command text: at most 1023 characters and the terminator.
+constexpr int kCmdSize = 1024;
+// Reserved slots of a record, kept for later use: texts of one character and integers.
+constexpr int kReservedCount = 4;
+constexpr int kReservedTextSize = 2;
+// Room for a formatted stamp ("09/15/2006 20:28:27" and more).
+constexpr int kStampSize = 64;
+
+// One command of the history. A fixed-size plain record, copied as a whole.
+struct CLCmd {
+    char szCmd[kCmdSize];  // the command text
+    char szEdit[kCmdSize]; // pending edit text while the record is open in the editor; never stored in the file
+    int32_t tAccess;       // last access: seconds since 1970-01-01 00:00:00 UTC
+    char szReserved[kReservedCount][kReservedTextSize];
+    int32_t nReserved[kReservedCount];
+};
+
+// The command history: records oldest first, kept in memory and in the file cmdlist.dat in the program's own
+// directory, which is read whole at start-up and rewritten whole after every change.
+class CLCmdMgr {
+public:
+    CLCmdMgr();
+    // Uses pFile for all file access (a test passes one whose writes fail).
+    explicit CLCmdMgr(std::unique_ptr<CxFile> pFile);
+    virtual ~CLCmdMgr();
+
+    bool Load();
+    bool Save();
+    void Clear();
+
+    CLCmd* AddCmd(const CLCmd* pCmd);
+    CLCmd* RemoveCmd(CLCmd* pCmd);
+    CLCmd* GetLast();
+    CLCmd* GetPrev();
+
+    void StampNow(CLCmd* pCmd);
+    void FormatStamp(const CLCmd* pCmd, char* szBuf, int nSize);
+
+    bool ReadCmd(CLCmd* pCmd);
+    bool WriteCmd(const CLCmd* pCmd);
+
+private:
+    bool GetFilePath(char* szPath, const char* szSuffix) const;
+
+    std::unique_ptr<CxList> m_pList; // elements are the CLCmd records, owned by the store, not by the list
+    std::unique_ptr<CxFile> m_pFile; // open only inside Load and Save
+    bool m_bFileUnreadable;          // the file exists but the last Load could not read it
+};
