@@ -1,0 +1,74 @@
+#include "tests/store/HistoryFile.h"
+
+#include "app/Apputil.h"
+
+#include <windows.h>
+
+#include <fstream>
+#include <iterator>
+
+FileImage& FileImage::Int(int32_t nVal) {
+    for (int nShift = 0; nShift < 32; nShift += 8)
+        m_bytes.push_back(static_cast<unsigned char>(nVal >> nShift));
+    return *this;
+}
+
+FileImage& FileImage::Text(const std::string& sText) {
+    return Int(static_cast<int32_t>(sText.size())).Raw(sText);
+}
+
+FileImage& FileImage::Raw(const std::string& sBytes) {
+    m_bytes.insert(m_bytes.end(), sBytes.begin(), sBytes.end());
+    return *this;
+}
+
+FileImage& FileImage::Record(const std::string& sCmd, int32_t tAccess) {
+    Text(sCmd).Int(tAccess);
+    for (int i = 0; i < 4; ++i)
+        Text("");
+    for (int i = 0; i < 4; ++i)
+        Int(0);
+    return *this;
+}
+
+std::string HistoryPath() {
+    char szDir[kPathSize];
+    EXPECT_TRUE(GetAppDir(g_hInst, szDir));
+    return std::string(szDir) + "cmdlist.dat";
+}
+
+std::string TempPath() {
+    return HistoryPath() + ".tmp";
+}
+
+void WriteHistory(const Bytes& bytes) {
+    std::ofstream out(HistoryPath(), std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    ASSERT_TRUE(out.good());
+}
+
+Bytes ReadHistory() {
+    std::ifstream in(HistoryPath(), std::ios::binary);
+    EXPECT_TRUE(in.good()) << "no history file";
+    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+bool Exists(const std::string& sPath) {
+    return GetFileAttributesA(sPath.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+namespace {
+void RemoveHistory() {
+    DeleteFileA(HistoryPath().c_str());
+    RemoveDirectoryA(HistoryPath().c_str());
+    DeleteFileA(TempPath().c_str());
+}
+} // namespace
+
+void HistoryFileTest::SetUp() {
+    RemoveHistory();
+}
+
+void HistoryFileTest::TearDown() {
+    RemoveHistory();
+}
