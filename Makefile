@@ -35,7 +35,7 @@ win32: native
 	cmake --build $(WIN32) -j$(JOBS)
 
 bench: deps win64
-	cmake/with-display.sh cmake/wine-run.sh $(WIN64)/tools/store_bench.exe
+	cmake/with-display.sh cmake/wine-run.sh $(WIN64)/tools/bench/store_bench.exe
 
 format:
 	git ls-files '*.h' '*.cpp' | xargs clang-format -i
