@@ -1,0 +1,15 @@
+#pragma once
+// Progress and track bars: the progress fill (stretched along the bar), the track bar's groove (three slices:
+// ends and a stretched middle) and its pointer-shaped slider, for horizontal and vertical bars.
+
+#include "tools/skinart/art/ArtSizes.h"
+#include "tools/skinart/raster/RgbImage.h"
+
+namespace skinart {
+
+TRgbImage PaintProgressBar(const TStylePalette& style, const TArtSpec& spec);
+TRgbImage PaintTrackBarBar(const TStylePalette& style, const TArtSpec& spec);
+TRgbImage PaintTrackBarSlider(const TStylePalette& style, const TArtSpec& spec);
+TRgbImage PaintTrackBarSliderV(const TStylePalette& style, const TArtSpec& spec);
+
+} // namespace skinart

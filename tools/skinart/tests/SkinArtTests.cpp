@@ -1,0 +1,373 @@
+// Checks of the skin art: every picture the engine loads exists with its size and frame layout, see-through
+// pixels are where the engine expects them and nowhere else, states and stretchable parts are usable, and
+// the files come out in the formats the resource compiler reads.
+
+#include "tools/skinart/art/ArtCatalog.h"
+#include "tools/skinart/art/ArtOutput.h"
+#include "tools/skinart/art/IconArt.h"
+#include "tools/skinart/preview/NineSlice.h"
+#include "tools/skinart/raster/BmpFile.h"
+#include "tools/skinart/raster/IconFile.h"
+#include "tools/skinart/raster/StrokeFont.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <numbers>
+#include <set>
+
+namespace skinart {
+namespace {
+
+// Rendering everything takes a moment under the sanitizers: once for all tests.
+const std::map<std::string, TRgbImage>& Rendered() {
+    static const std::map<std::string, TRgbImage> images = [] {
+        std::map<std::string, TRgbImage> out;
+        for (const TArtItem& item : ArtCatalog())
+            out.emplace(item.Name, item.Render());
+        return out;
+    }();
+    return images;
+}
+
+const TRgbImage& Picture(const TStylePalette& style, TStyledArt art) {
+    return Rendered().at(StyledName(art, style.Id));
+}
+
+std::uint32_t U32(const TBytes& b, std::size_t at) {
+    return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | static_cast<std::uint32_t>(b[at + 3]) << 24;
+}
+std::uint16_t U16(const TBytes& b, std::size_t at) {
+    return static_cast<std::uint16_t>(b[at] | b[at + 1] << 8);
+}
+
+// An independent reader of what EncodeBmp writes, checking the header on the way.
+TRgbImage DecodeBmp(const TBytes& b) {
+    EXPECT_EQ(U16(b, 0), 0x4D42);
+    EXPECT_EQ(U32(b, 2), b.size());
+    EXPECT_EQ(U32(b, 10), 54u);
+    EXPECT_EQ(U32(b, 14), 40u);
+    const int width = static_cast<int>(U32(b, 18));
+    const int height = static_cast<int>(U32(b, 22));
+    EXPECT_GT(height, 0) << "rows must be stored bottom up";
+    EXPECT_EQ(U16(b, 26), 1);
+    EXPECT_EQ(U16(b, 28), 24);
+    EXPECT_EQ(U32(b, 30), 0u) << "BI_RGB";
+    const std::size_t stride = (static_cast<std::size_t>(width) * 3 + 3) / 4 * 4;
+    EXPECT_EQ(U32(b, 34), stride * height);
+    EXPECT_EQ(b.size(), 54 + stride * height);
+    TRgbImage out(width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const std::size_t at = 54 + (height - 1 - y) * stride + x * 3;
+            out.Set(x, y, {b[at + 2], b[at + 1], b[at]});
+        }
+    return out;
+}
+
+bool Pinkish(TRgb c) {
+    return c != KeyColor && c.R >= 200 && c.B >= 200 && c.G <= 90;
+}
+
+float MeanLuminance(const TRgbImage& image) {
+    float sum = 0;
+    int count = 0;
+    for (int y = 0; y < image.Height(); ++y)
+        for (int x = 0; x < image.Width(); ++x)
+            if (image.At(x, y) != KeyColor) {
+                sum += Luminance(image.At(x, y));
+                ++count;
+            }
+    return count ? sum / count : 0;
+}
+
+bool ColumnsEqual(const TRgbImage& image, int a, int b) {
+    for (int y = 0; y < image.Height(); ++y)
+        if (image.At(a, y) != image.At(b, y)) return false;
+    return true;
+}
+
+bool SameInEveryColumn(const TRgbImage& image) {
+    for (int x = 1; x < image.Width(); ++x)
+        if (!ColumnsEqual(image, 0, x)) return false;
+    return true;
+}
+
+int CountKeyed(const TRgbImage& image) {
+    int n = 0;
+    for (int y = 0; y < image.Height(); ++y)
+        for (int x = 0; x < image.Width(); ++x)
+            n += image.At(x, y) == KeyColor;
+    return n;
+}
+
+TEST(ArtCatalog, HoldsThePicturesTheEngineLoadsByName) {
+    const std::vector<TArtItem>& items = ArtCatalog();
+    std::set<std::string> names;
+    for (const TArtItem& item : items)
+        EXPECT_TRUE(names.insert(item.Name).second) << item.Name;
+    // 19 per-style pictures, 2 of them missing in the three styles that share MORE_SCROLLBUTTON instead.
+    EXPECT_EQ(items.size(), 5u * 19 - 3 + 11);
+    struct TExpected {
+        const char* Name;
+        int Width, Height, Frames;
+    };
+    for (const TExpected& e : {TExpected{"BLUEGLASS_BUTTON", 231, 27, 3},
+                               {"WINXP_TITLEBTN", 378, 21, 18},
+                               {"MACOS_SCROLLBAR_BUTTON", 96, 22, 6},
+                               {"PROTEIN_TITLE_LEFT", 441, 23, 1},
+                               {"DEEPBLUE_SIDECHENNEL_BAR", 1, 20, 1},
+                               {"MACOS_CHECKBOX", 60, 17, 4},
+                               {"MORE_SCROLLBUTTON", 72, 17, 6},
+                               {"PANEL_BUTTON", 52, 12, 4},
+                               {"MDI_CONTROL_BUTTON", 48, 16, 3},
+                               {"MACOS_MENU_BAR", 1, 22, 1},
+                               {"BANNER", 300, 50, 1}}) {
+        const TArtItem& item = FindArt(e.Name);
+        EXPECT_EQ(item.Spec.Width, e.Width) << e.Name;
+        EXPECT_EQ(item.Spec.Height, e.Height) << e.Name;
+        EXPECT_EQ(item.Spec.Frames, e.Frames) << e.Name;
+    }
+    EXPECT_THROW(FindArt("DEEPBLUE_SCROLLBUTTON"), std::out_of_range);
+    EXPECT_THROW(FindArt("BLUEGLASS_SIDECHANNEL_BAR"), std::out_of_range);
+}
+
+TEST(ArtCatalog, EveryPictureComesOutAtItsSizeInWholeFrames) {
+    for (const TArtItem& item : ArtCatalog()) {
+        const TRgbImage& image = Rendered().at(item.Name);
+        EXPECT_EQ(image.Width(), item.Spec.Width) << item.Name;
+        EXPECT_EQ(image.Height(), item.Spec.Height) << item.Name;
+        EXPECT_EQ(item.Spec.Width % item.Spec.Frames, 0) << item.Name;
+    }
+}
+
+TEST(ArtKeying, SeeThroughPixelsFollowHowTheEngineDrawsEachStrip) {
+    for (const TStylePalette& style : StylePalettes()) {
+        SCOPED_TRACE(style.Name);
+        const TRgbImage& buttons = Picture(style, TStyledArt::Button);
+        for (int f = 0; f < 3; ++f) {
+            const TRgbImage frame = buttons.Frame(3, f);
+            const int r = frame.Width() - 1, b = frame.Height() - 1;
+            if (style.ButtonKeying == TKeying::Keyed) {
+                for (TRgb corner : {frame.At(0, 0), frame.At(r, 0), frame.At(0, b), frame.At(r, b)})
+                    EXPECT_EQ(corner, KeyColor);
+            } else {
+                EXPECT_EQ(CountKeyed(frame), 0);
+            }
+        }
+        // Title buttons keyed by their bottom-left pixel; opaque ones carry the band they are drawn over.
+        const TRgbImage& captions = Picture(style, TStyledArt::TitleButtons);
+        const TRgbImage& band = Picture(style, TStyledArt::TitleClient);
+        for (int f = 0; f < 18; ++f) {
+            const TRgbImage frame = captions.Frame(18, f);
+            const int b = frame.Height() - 1;
+            if (style.TitleButtonKeying == TKeying::Keyed) {
+                EXPECT_EQ(frame.At(0, b), KeyColor) << "frame " << f;
+            } else {
+                EXPECT_EQ(CountKeyed(frame), 0) << "frame " << f;
+                EXPECT_EQ(frame.At(0, 0), band.At(0, style.TitleButtonTop)) << "frame " << f;
+                EXPECT_EQ(frame.At(0, b), band.At(0, style.TitleButtonTop + b)) << "frame " << f;
+            }
+        }
+        // Arrow faces are keyed by their top-left pixel, which after a quarter turn may be any corner.
+        const TRgbImage& arrows = Picture(style, TStyledArt::ScrollBarButton);
+        for (int f = 0; f < 6; ++f) {
+            const TRgbImage frame = arrows.Frame(6, f);
+            const int r = frame.Width() - 1, b = frame.Height() - 1;
+            for (TRgb corner : {frame.At(0, 0), frame.At(r, 0), frame.At(0, b), frame.At(r, b)})
+                EXPECT_EQ(corner, KeyColor);
+        }
+        EXPECT_EQ(Picture(style, TStyledArt::RadioButton).At(0, 0), KeyColor);
+        EXPECT_EQ(Picture(style, TStyledArt::TrackBarBar).At(0, 0), KeyColor);
+        EXPECT_EQ(CountKeyed(Picture(style, TStyledArt::CheckBox)), 0);
+        EXPECT_EQ(CountKeyed(Picture(style, TStyledArt::ScrollBarTrack)), 0);
+        EXPECT_EQ(CountKeyed(Picture(style, TStyledArt::TitleLeft)), 0);
+    }
+}
+
+TEST(ArtKeying, NoPictureHasPinkishPixels) {
+    for (const auto& [name, image] : Rendered()) {
+        int pinkish = 0;
+        for (int y = 0; y < image.Height(); ++y)
+            for (int x = 0; x < image.Width(); ++x)
+                pinkish += Pinkish(image.At(x, y));
+        EXPECT_EQ(pinkish, 0) << name;
+    }
+}
+
+TEST(ArtStates, HoverAndPressedFacesDifferAndPressedIsDarker) {
+    struct TStrip {
+        TStyledArt Art;
+        int Frames;
+    };
+    for (const TStylePalette& style : StylePalettes())
+        for (TStrip strip :
+             {TStrip{TStyledArt::Button, 3}, {TStyledArt::TitleButtons, 18}, {TStyledArt::ScrollBarButton, 6}})
+            for (int first = 0; first < strip.Frames; first += 3) {
+                const TRgbImage& image = Picture(style, strip.Art);
+                const TRgbImage normal = image.Frame(strip.Frames, first);
+                const TRgbImage hover = image.Frame(strip.Frames, first + 1);
+                const TRgbImage pressed = image.Frame(strip.Frames, first + 2);
+                const std::string where = StyledName(strip.Art, style.Id) + " frame " + std::to_string(first);
+                EXPECT_NE(normal, hover) << where;
+                EXPECT_NE(hover, pressed) << where;
+                EXPECT_NE(normal, pressed) << where;
+                EXPECT_LT(MeanLuminance(pressed), MeanLuminance(hover)) << where;
+                EXPECT_LT(MeanLuminance(pressed), MeanLuminance(normal)) << where;
+            }
+}
+
+TEST(ArtStretching, StretchedPartsAreTheSameInEveryColumn) {
+    for (const TStylePalette& style : StylePalettes()) {
+        SCOPED_TRACE(style.Name);
+        // The nine-slice stretch repeats the two middle columns of a button face.
+        const TRgbImage& buttons = Picture(style, TStyledArt::Button);
+        for (int f = 0; f < 3; ++f) {
+            const TRgbImage frame = buttons.Frame(3, f);
+            const int mid = frame.Width() / 2;
+            for (int x = mid - 2; x <= mid + 2; ++x)
+                EXPECT_TRUE(ColumnsEqual(frame, mid, x)) << "frame " << f;
+        }
+        EXPECT_TRUE(SameInEveryColumn(Picture(style, TStyledArt::TitleClient)));
+        EXPECT_TRUE(SameInEveryColumn(Picture(style, TStyledArt::ProgressBar)));
+        EXPECT_TRUE(SameInEveryColumn(Picture(style, TStyledArt::ScrollBarTrack).Frame(3, 1)));
+        EXPECT_TRUE(SameInEveryColumn(Picture(style, TStyledArt::TrackBarBar).Frame(3, 1)));
+        EXPECT_TRUE(SameInEveryColumn(Picture(style, TStyledArt::TabLine)));
+        // The left and right title images differ from the middle one only at their rounded outer end.
+        const TRgbImage& left = Picture(style, TStyledArt::TitleLeft);
+        const TRgbImage& right = Picture(style, TStyledArt::TitleRight);
+        const TRgbImage& client = Picture(style, TStyledArt::TitleClient);
+        for (int y = 0; y < client.Height(); ++y) {
+            EXPECT_EQ(left.At(left.Width() - 1, y), client.At(0, y)) << "row " << y;
+            EXPECT_EQ(right.At(0, y), client.At(0, y)) << "row " << y;
+        }
+    }
+}
+
+TEST(NineSlice, KeepsTheCornersAndCoversTheRectangle) {
+    TRgbImage face(77, 27, Hex(0x336699));
+    face.Set(0, 0, Hex(0x111111));
+    face.Set(76, 26, Hex(0x222222));
+    face.Set(76, 0, Hex(0x333333));
+    TRgbImage onto(240, 40, KeyColor);
+    NineSlice(face, onto);
+    EXPECT_EQ(onto.At(0, 0), Hex(0x111111));
+    EXPECT_EQ(onto.At(239, 39), Hex(0x222222));
+    EXPECT_EQ(onto.At(239, 0), Hex(0x333333));
+    EXPECT_EQ(CountKeyed(onto), 0);
+}
+
+TEST(BmpFile, StoresRowsBottomUpPaddedToFourBytes) {
+    for (int width : {1, 3, 4, 13}) {
+        TRgbImage image(width, 3);
+        for (int y = 0; y < 3; ++y)
+            for (int x = 0; x < width; ++x)
+                image.Set(x, y, {static_cast<std::uint8_t>(x * 17), static_cast<std::uint8_t>(y * 80), 200});
+        const TBytes bytes = EncodeBmp(image);
+        EXPECT_EQ(DecodeBmp(bytes), image) << "width " << width;
+        // The first stored pixel is the bottom-left one, blue first.
+        EXPECT_EQ(bytes[54], 200);
+        EXPECT_EQ(bytes[55], 160);
+        EXPECT_EQ(bytes[56], 0);
+    }
+}
+
+TEST(IconFile, HoldsEachSizeWithAlphaAndAMaskOfTheClearPixels) {
+    const std::vector<TRgbaImage> images = RenderMainIcon();
+    const TBytes bytes = EncodeIcon(images);
+    EXPECT_EQ(U16(bytes, 0), 0);
+    EXPECT_EQ(U16(bytes, 2), 1);
+    ASSERT_EQ(U16(bytes, 4), std::size(kMainIconSizes));
+    std::size_t expectedOffset = kIconDirectorySize + kIconEntrySize * images.size();
+    for (std::size_t i = 0; i < images.size(); ++i) {
+        const int side = kMainIconSizes[i];
+        const std::size_t entry = kIconDirectorySize + kIconEntrySize * i;
+        EXPECT_EQ(bytes[entry], side);
+        EXPECT_EQ(bytes[entry + 1], side);
+        EXPECT_EQ(U16(bytes, entry + 6), 32);
+        const std::uint32_t size = U32(bytes, entry + 8);
+        const std::uint32_t offset = U32(bytes, entry + 12);
+        EXPECT_EQ(offset, expectedOffset);
+        EXPECT_EQ(size, 40u + side * side * 4 + IconMaskStride(side) * side);
+        expectedOffset += size;
+        EXPECT_EQ(static_cast<int>(U32(bytes, offset + 8)), side * 2) << "colour rows plus mask rows";
+        // The corner outside the rounded tile is clear, the middle opaque; rows are stored bottom up.
+        const TRgbaImage& image = images[i];
+        EXPECT_EQ(image.At(0, 0).A, 0);
+        EXPECT_EQ(image.At(side / 2, side / 2).A, 255);
+        const std::size_t mask = offset + 40 + static_cast<std::size_t>(side) * side * 4;
+        const std::size_t topRow = mask + static_cast<std::size_t>(side - 1) * IconMaskStride(side);
+        const std::size_t middleRow = mask + static_cast<std::size_t>(side / 2) * IconMaskStride(side);
+        EXPECT_TRUE(bytes[topRow] & 0x80);
+        EXPECT_FALSE(bytes[middleRow + side / 2 / 8] & (0x80 >> (side / 2 % 8)));
+    }
+    EXPECT_EQ(expectedOffset, bytes.size());
+}
+
+TEST(ArtOutput, ScriptAndFileListNameEveryPictureOnce) {
+    const std::string script = ResourceScript();
+    for (const TArtItem& item : ArtCatalog()) {
+        const std::string line = "\n" + item.Name + " BITMAP \"" + item.Name + ".bmp\"\n";
+        const std::size_t at = script.find(line);
+        EXPECT_NE(at, std::string::npos) << item.Name;
+        EXPECT_EQ(script.find(line, at + 1), std::string::npos) << item.Name;
+    }
+    EXPECT_NE(script.find("\nMAINICON ICON \"MAINICON.ico\"\n"), std::string::npos);
+    const std::vector<std::string> files = OutputFileNames();
+    EXPECT_EQ(std::set<std::string>(files.begin(), files.end()).size(), ArtCatalog().size() + 2);
+}
+
+TEST(ArtOutput, WritesEveryListedFileReadableBack) {
+    const std::filesystem::path folder = std::filesystem::path(testing::TempDir()) / "skinart_output";
+    std::filesystem::remove_all(folder);
+    WriteArt(folder);
+    for (const std::string& name : OutputFileNames())
+        EXPECT_GT(std::filesystem::file_size(folder / name), 0u) << name;
+    std::ifstream file(folder / "BLUEGLASS_TITLEBTN.bmp", std::ios::binary);
+    const TBytes bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    EXPECT_EQ(DecodeBmp(bytes), Rendered().at("BLUEGLASS_TITLEBTN"));
+    std::filesystem::remove_all(folder);
+}
+
+TEST(Raster, CoverageOfACircleAddsUpToItsArea) {
+    const TEllipse circle({10.3f, 9.7f}, 6.0f, 6.0f);
+    float area = 0;
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 20; ++x)
+            area += circle.Coverage(x, y);
+    EXPECT_NEAR(area, std::numbers::pi * 36, 0.5);
+}
+
+TEST(Raster, KeyedFlatteningDropsFaintPixelsAndBlendsTheRestOverTheFringe) {
+    TCanvas canvas(3, 1);
+    canvas.Fill(TRoundRect({0, 0, 1, 1}, 0), TSolid(White), 0.2f);
+    canvas.Fill(TRoundRect({1, 0, 2, 1}, 0), TSolid(White), 0.6f);
+    canvas.Fill(TRoundRect({2, 0, 3, 1}, 0), TSolid(KeyColor));
+    const TRgbImage image = canvas.FlattenKeyed(Hex(0x000000));
+    EXPECT_EQ(image.At(0, 0), KeyColor);
+    EXPECT_EQ(image.At(1, 0), Hex(0x999999));
+    EXPECT_NE(image.At(2, 0), KeyColor) << "a drawn pixel never reads as see-through";
+}
+
+TEST(StrokeFont, EveryGlyphStaysBetweenTheCapLineAndTheDescender) {
+    const std::string all = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789/?>_.:-=+%(),";
+    const TTextStyle style{1.0f, 0.5f, 1.4f};
+    const std::vector<TStroke> glyphs = LayoutText(all, {0, 0}, style);
+    ASSERT_EQ(glyphs.size(), all.size());
+    float right = -1;
+    for (std::size_t i = 0; i < glyphs.size(); ++i) {
+        const TBox b = glyphs[i].Bounds();
+        EXPECT_GE(b.Top, -1.5f) << all[i];
+        EXPECT_LE(b.Bottom, 11.5f) << all[i];
+        EXPECT_GE(b.Left, right - 0.5f) << all[i] << " overlaps the glyph before it";
+        right = b.Right;
+    }
+    EXPECT_EQ(LayoutText("A~B", {0, 0}, style).size(), 2u) << "unknown characters are blanks";
+    EXPECT_GT(TextWidth("AB", style), TextWidth("A", style));
+}
+
+} // namespace
+} // namespace skinart
