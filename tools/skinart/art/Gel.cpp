@@ -20,10 +20,6 @@ TCorners Shrink(const TCorners& c, float d) {
 }
 } // namespace
 
-TRgb Shade(TRgb c, float amount) {
-    return amount >= 0 ? Lighten(c, amount) : Darken(c, -amount);
-}
-
 TGelLook MakeLook(const TFace& face, TState state) {
     const TGelRecipe& r = face.Recipe;
     TRgb base = face.Base;

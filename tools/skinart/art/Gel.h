@@ -13,9 +13,6 @@ namespace skinart {
 enum class TState { Normal, Hover, Pressed };
 inline constexpr TState kStates[] = {TState::Normal, TState::Hover, TState::Pressed};
 
-// Positive values lighten towards white, negative ones darken towards black.
-TRgb Shade(TRgb c, float amount);
-
 struct TGelRecipe {
     float Top = 0.3f;           // shade of the body's top row against the base colour
     float Bottom = -0.1f;       // shade of the body's bottom row

@@ -4,6 +4,7 @@
 #include "tools/skinart/preview/NineSlice.h"
 #include "tools/skinart/preview/PreviewSheet.h"
 
+#include <map>
 #include <string>
 
 namespace skinart {
@@ -23,15 +24,20 @@ constexpr int kThumbOffset = 25;
 constexpr int kSceneGap = 8;
 constexpr float kDarkStripLuminance = 0.55f;
 
-TRgbImage Picture(const TStylePalette& style, const char* suffix) {
-    return FindArt(std::string(style.Prefix) + "_" + suffix).Render();
+// Scenes reuse pictures many times over; each is drawn once.
+const TRgbImage& Picture(const TStylePalette& style, const char* suffix) {
+    static std::map<std::string, TRgbImage> drawn;
+    const std::string name = std::string(style.Prefix) + "_" + suffix;
+    auto it = drawn.find(name);
+    if (it == drawn.end()) it = drawn.emplace(name, FindArt(name).Render()).first;
+    return it->second;
 }
 
 // What the form shows behind its controls: its texture where the style has one, else its colour.
 TRgbImage Surface(const TStylePalette& style, int width, int height) {
     TRgbImage out(width, height, style.FormBackground);
     if (style.Surface.Texture == TTexture::None) return out;
-    const TRgbImage tile = Picture(style, "FORM_BACKGROUND");
+    const TRgbImage& tile = Picture(style, "FORM_BACKGROUND");
     for (int y = 0; y < height; y += tile.Height())
         for (int x = 0; x < width; x += tile.Width())
             out.Blit(tile, x, y);

@@ -19,7 +19,6 @@ TBytes EncodeBmp(const TRgbImage& image) {
     const auto dataSize = static_cast<std::uint32_t>(stride * image.Height());
     const std::uint32_t dataOffset = kBmpFileHeaderSize + kBmpInfoHeaderSize;
     TBytes out;
-    out.reserve(dataOffset + dataSize);
     // BITMAPFILEHEADER
     PutU16(out, kBmpSignature);
     PutU32(out, dataOffset + dataSize);
@@ -37,16 +36,16 @@ TBytes EncodeBmp(const TRgbImage& image) {
     PutI32(out, kPixelsPerMetre);
     PutU32(out, 0);
     PutU32(out, 0);
-    for (int y = image.Height() - 1; y >= 0; --y) {
+    // Pixel rows, written in place: the previews' sheets run to megabytes.
+    out.resize(dataOffset + dataSize, 0);
+    std::uint8_t* row = out.data() + dataOffset;
+    for (int y = image.Height() - 1; y >= 0; --y, row += stride)
         for (int x = 0; x < image.Width(); ++x) {
             const TRgb c = image.At(x, y);
-            PutU8(out, c.B);
-            PutU8(out, c.G);
-            PutU8(out, c.R);
+            row[x * kBytesPerPixel] = c.B;
+            row[x * kBytesPerPixel + 1] = c.G;
+            row[x * kBytesPerPixel + 2] = c.R;
         }
-        for (int pad = image.Width() * kBytesPerPixel; pad < stride; ++pad)
-            PutU8(out, 0);
-    }
     return out;
 }
 

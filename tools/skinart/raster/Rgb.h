@@ -43,6 +43,11 @@ inline TRgb Darken(TRgb c, float t) {
     return Mix(c, Black, t);
 }
 
+// Positive amounts lighten towards white, negative ones darken towards black.
+inline TRgb Shade(TRgb c, float amount) {
+    return amount >= 0 ? Lighten(c, amount) : Darken(c, -amount);
+}
+
 // Relative brightness 0..1 (Rec. 601 weights), used to compare states of a face.
 float Luminance(TRgb c);
 

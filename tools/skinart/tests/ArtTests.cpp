@@ -1,26 +1,23 @@
 // Checks of the skin art: every picture the engine loads exists with its size and frame layout, see-through
 // pixels are where the engine expects them and nowhere else, states and stretchable parts are usable, and
-// the files come out in the formats the resource compiler reads.
+// the output folder holds what the resource script names.
 
 #include "tools/skinart/art/ArtCatalog.h"
 #include "tools/skinart/art/ArtOutput.h"
 #include "tools/skinart/art/IconArt.h"
-#include "tools/skinart/preview/NineSlice.h"
-#include "tools/skinart/raster/BmpFile.h"
 #include "tools/skinart/raster/IconFile.h"
-#include "tools/skinart/raster/StrokeFont.h"
+#include "tools/skinart/tests/TestImages.h"
 
-#include <gtest/gtest.h>
-
-#include <cmath>
 #include <fstream>
 #include <iterator>
 #include <map>
-#include <numbers>
 #include <set>
 
 namespace skinart {
 namespace {
+
+using test::CountKeyed;
+using test::DecodeBmp;
 
 // Rendering everything takes a moment under the sanitizers: once for all tests.
 const std::map<std::string, TRgbImage>& Rendered() {
@@ -35,37 +32,6 @@ const std::map<std::string, TRgbImage>& Rendered() {
 
 const TRgbImage& Picture(const TStylePalette& style, TStyledArt art) {
     return Rendered().at(StyledName(art, style.Id));
-}
-
-std::uint32_t U32(const TBytes& b, std::size_t at) {
-    return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | static_cast<std::uint32_t>(b[at + 3]) << 24;
-}
-std::uint16_t U16(const TBytes& b, std::size_t at) {
-    return static_cast<std::uint16_t>(b[at] | b[at + 1] << 8);
-}
-
-// An independent reader of what EncodeBmp writes, checking the header on the way.
-TRgbImage DecodeBmp(const TBytes& b) {
-    EXPECT_EQ(U16(b, 0), 0x4D42);
-    EXPECT_EQ(U32(b, 2), b.size());
-    EXPECT_EQ(U32(b, 10), 54u);
-    EXPECT_EQ(U32(b, 14), 40u);
-    const int width = static_cast<int>(U32(b, 18));
-    const int height = static_cast<int>(U32(b, 22));
-    EXPECT_GT(height, 0) << "rows must be stored bottom up";
-    EXPECT_EQ(U16(b, 26), 1);
-    EXPECT_EQ(U16(b, 28), 24);
-    EXPECT_EQ(U32(b, 30), 0u) << "BI_RGB";
-    const std::size_t stride = (static_cast<std::size_t>(width) * 3 + 3) / 4 * 4;
-    EXPECT_EQ(U32(b, 34), stride * height);
-    EXPECT_EQ(b.size(), 54 + stride * height);
-    TRgbImage out(width, height);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            const std::size_t at = 54 + (height - 1 - y) * stride + x * 3;
-            out.Set(x, y, {b[at + 2], b[at + 1], b[at]});
-        }
-    return out;
 }
 
 bool Pinkish(TRgb c) {
@@ -94,14 +60,6 @@ bool SameInEveryColumn(const TRgbImage& image) {
     for (int x = 1; x < image.Width(); ++x)
         if (!ColumnsEqual(image, 0, x)) return false;
     return true;
-}
-
-int CountKeyed(const TRgbImage& image) {
-    int n = 0;
-    for (int y = 0; y < image.Height(); ++y)
-        for (int x = 0; x < image.Width(); ++x)
-            n += image.At(x, y) == KeyColor;
-    return n;
 }
 
 TEST(ArtCatalog, HoldsThePicturesTheEngineLoadsByName) {
@@ -247,53 +205,25 @@ TEST(ArtStretching, StretchedPartsAreTheSameInEveryColumn) {
     }
 }
 
-TEST(NineSlice, KeepsTheCornersAndCoversTheRectangle) {
-    TRgbImage face(77, 27, Hex(0x336699));
-    face.Set(0, 0, Hex(0x111111));
-    face.Set(76, 26, Hex(0x222222));
-    face.Set(76, 0, Hex(0x333333));
-    TRgbImage onto(240, 40, KeyColor);
-    NineSlice(face, onto);
-    EXPECT_EQ(onto.At(0, 0), Hex(0x111111));
-    EXPECT_EQ(onto.At(239, 39), Hex(0x222222));
-    EXPECT_EQ(onto.At(239, 0), Hex(0x333333));
-    EXPECT_EQ(CountKeyed(onto), 0);
-}
-
-TEST(BmpFile, StoresRowsBottomUpPaddedToFourBytes) {
-    for (int width : {1, 3, 4, 13}) {
-        TRgbImage image(width, 3);
-        for (int y = 0; y < 3; ++y)
-            for (int x = 0; x < width; ++x)
-                image.Set(x, y, {static_cast<std::uint8_t>(x * 17), static_cast<std::uint8_t>(y * 80), 200});
-        const TBytes bytes = EncodeBmp(image);
-        EXPECT_EQ(DecodeBmp(bytes), image) << "width " << width;
-        // The first stored pixel is the bottom-left one, blue first.
-        EXPECT_EQ(bytes[54], 200);
-        EXPECT_EQ(bytes[55], 160);
-        EXPECT_EQ(bytes[56], 0);
-    }
-}
-
-TEST(IconFile, HoldsEachSizeWithAlphaAndAMaskOfTheClearPixels) {
+TEST(MainIcon, HoldsEachSizeWithAlphaAndAMaskOfTheClearPixels) {
     const std::vector<TRgbaImage> images = RenderMainIcon();
     const TBytes bytes = EncodeIcon(images);
-    EXPECT_EQ(U16(bytes, 0), 0);
-    EXPECT_EQ(U16(bytes, 2), 1);
-    ASSERT_EQ(U16(bytes, 4), std::size(kMainIconSizes));
+    EXPECT_EQ(test::U16(bytes, 0), 0);
+    EXPECT_EQ(test::U16(bytes, 2), 1);
+    ASSERT_EQ(test::U16(bytes, 4), std::size(kMainIconSizes));
     std::size_t expectedOffset = kIconDirectorySize + kIconEntrySize * images.size();
     for (std::size_t i = 0; i < images.size(); ++i) {
         const int side = kMainIconSizes[i];
         const std::size_t entry = kIconDirectorySize + kIconEntrySize * i;
         EXPECT_EQ(bytes[entry], side);
         EXPECT_EQ(bytes[entry + 1], side);
-        EXPECT_EQ(U16(bytes, entry + 6), 32);
-        const std::uint32_t size = U32(bytes, entry + 8);
-        const std::uint32_t offset = U32(bytes, entry + 12);
+        EXPECT_EQ(test::U16(bytes, entry + 6), 32);
+        const std::uint32_t size = test::U32(bytes, entry + 8);
+        const std::uint32_t offset = test::U32(bytes, entry + 12);
         EXPECT_EQ(offset, expectedOffset);
         EXPECT_EQ(size, 40u + side * side * 4 + IconMaskStride(side) * side);
         expectedOffset += size;
-        EXPECT_EQ(static_cast<int>(U32(bytes, offset + 8)), side * 2) << "colour rows plus mask rows";
+        EXPECT_EQ(static_cast<int>(test::U32(bytes, offset + 8)), side * 2) << "colour rows plus mask rows";
         // The corner outside the rounded tile is clear, the middle opaque; rows are stored bottom up.
         const TRgbaImage& image = images[i];
         EXPECT_EQ(image.At(0, 0).A, 0);
@@ -330,43 +260,6 @@ TEST(ArtOutput, WritesEveryListedFileReadableBack) {
     const TBytes bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
     EXPECT_EQ(DecodeBmp(bytes), Rendered().at("BLUEGLASS_TITLEBTN"));
     std::filesystem::remove_all(folder);
-}
-
-TEST(Raster, CoverageOfACircleAddsUpToItsArea) {
-    const TEllipse circle({10.3f, 9.7f}, 6.0f, 6.0f);
-    float area = 0;
-    for (int y = 0; y < 20; ++y)
-        for (int x = 0; x < 20; ++x)
-            area += circle.Coverage(x, y);
-    EXPECT_NEAR(area, std::numbers::pi * 36, 0.5);
-}
-
-TEST(Raster, KeyedFlatteningDropsFaintPixelsAndBlendsTheRestOverTheFringe) {
-    TCanvas canvas(3, 1);
-    canvas.Fill(TRoundRect({0, 0, 1, 1}, 0), TSolid(White), 0.2f);
-    canvas.Fill(TRoundRect({1, 0, 2, 1}, 0), TSolid(White), 0.6f);
-    canvas.Fill(TRoundRect({2, 0, 3, 1}, 0), TSolid(KeyColor));
-    const TRgbImage image = canvas.FlattenKeyed(Hex(0x000000));
-    EXPECT_EQ(image.At(0, 0), KeyColor);
-    EXPECT_EQ(image.At(1, 0), Hex(0x999999));
-    EXPECT_NE(image.At(2, 0), KeyColor) << "a drawn pixel never reads as see-through";
-}
-
-TEST(StrokeFont, EveryGlyphStaysBetweenTheCapLineAndTheDescender) {
-    const std::string all = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789/?>_.:-=+%(),";
-    const TTextStyle style{1.0f, 0.5f, 1.4f};
-    const std::vector<TStroke> glyphs = LayoutText(all, {0, 0}, style);
-    ASSERT_EQ(glyphs.size(), all.size());
-    float right = -1;
-    for (std::size_t i = 0; i < glyphs.size(); ++i) {
-        const TBox b = glyphs[i].Bounds();
-        EXPECT_GE(b.Top, -1.5f) << all[i];
-        EXPECT_LE(b.Bottom, 11.5f) << all[i];
-        EXPECT_GE(b.Left, right - 0.5f) << all[i] << " overlaps the glyph before it";
-        right = b.Right;
-    }
-    EXPECT_EQ(LayoutText("A~B", {0, 0}, style).size(), 2u) << "unknown characters are blanks";
-    EXPECT_GT(TextWidth("AB", style), TextWidth("A", style));
 }
 
 } // namespace
