@@ -14,7 +14,13 @@ void TComponent::Publish(TPublisher<TComponent>& p) {
     p.Int("Tag", &TComponent::Tag, &TComponent::SetTag).Default(0);
 }
 
+bool TComponent::FCreatingForReader = false;
+
 TComponent::TComponent(TComponent* AOwner) {
+    if (FCreatingForReader) {
+        FComponentState = {csLoading, csReading};
+        FCreatingForReader = false; // the components this one creates for itself are not being read
+    }
     if (AOwner) AOwner->InsertComponent(this);
 }
 

@@ -98,6 +98,10 @@ protected:
 private:
     friend class TDescriptionReader; // sets csLoading and csReading on what it creates
 
+    // Set by the description reader just before it creates a component: the component is then loading
+    // from its very first constructor on, so constructors can see csLoading.
+    static bool FCreatingForReader;
+
     void SetState(TComponentStateItem Item, bool Value);
     void MarkDestroying();
     void DetachNotifications();

@@ -2,6 +2,7 @@
 
 #include "framework/core/Exceptions.h"
 #include "framework/core/Persistent.h"
+#include "framework/core/Streams.h"
 
 namespace {
 
@@ -106,4 +107,28 @@ TPersistent* GetObjectProp(const TObject& Instance, std::string_view Name) {
 void SetObjectProp(TObject& Instance, std::string_view Name, TPersistent* Value) {
     TObject* Target;
     GetPropInfoOfKind(Instance, Name, Target, IsObjectOrReference, "an object").SetValue(*Target, TValue(Value));
+}
+
+void CopyPublishedProperties(TObject& Dest, const TObject& Source) {
+    for (const TPropInfo* Prop : Source.ClassInfo().Properties()) {
+        if (!Prop->IsStored(Source)) continue;
+        switch (Prop->Kind()) {
+        case TPropKind::Binary:
+            if (Prop->HasData(Source)) {
+                TMemoryStream Data;
+                Prop->WriteData(Source, Data);
+                Data.SetPosition(0);
+                Prop->ReadData(Dest, Data);
+            }
+            break;
+        case TPropKind::Object: {
+            TPersistent* From = Prop->GetValue(Source).AsObject();
+            TPersistent* To = Prop->GetValue(Dest).AsObject();
+            if (From && To) To->Assign(*From);
+            break;
+        }
+        default:
+            if (!Prop->IsReadOnly()) Prop->SetValue(Dest, Prop->GetValue(Source));
+        }
+    }
 }

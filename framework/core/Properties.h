@@ -35,6 +35,11 @@ void SetStrProp(TObject& Instance, std::string_view Name, const std::string& Val
 TPersistent* GetObjectProp(const TObject& Instance, std::string_view Name);
 void SetObjectProp(TObject& Instance, std::string_view Name, TPersistent* Value);
 
+// Copies every stored published property of Source to Dest, an object of the same class: values through
+// the setters, nested objects with Assign, binary data through a stream. Collection items use it as their
+// default Assign.
+void CopyPublishedProperties(TObject& Dest, const TObject& Source);
+
 // The object that holds the last part of a property path, and that part's metadata: for "Font.Name" on
 // a button, the button's font and the font's "Name". Returns {nullptr, nullptr} when a part is missing
 // or a nested object is null.

@@ -41,7 +41,7 @@ TEST(Properties, SubclassesInheritAndMayRepublishProperties) {
 
     EXPECT_EQ(PropertyNames(Button),
               (std::vector<std::string>{"Name", "Tag", "Width", "Visible", "Caption", "Style", "Color", "Buddy", "Font",
-                                        "OnClick", "Data", "IsDefault"}));
+                                        "Lines", "Items", "OnClick", "Data", "IsDefault"}));
     const TPropInfo* Width = Button.FindProperty("wIDTH");
     ASSERT_NE(Width, nullptr);
     EXPECT_EQ(*Width->DefaultValue(), TValue(TTestButton::DefaultButtonWidth));

@@ -1,6 +1,7 @@
 #include "TestComponents.h"
 
 #include "framework/core/ClassRegistry.h"
+#include "framework/core/Exceptions.h"
 #include "framework/core/Properties.h"
 #include "framework/core/Streams.h"
 
@@ -25,6 +26,47 @@ void TTestFont::Assign(const TPersistent& Source) {
     TPersistent::Assign(Source);
 }
 
+VSK_IMPLEMENT_CLASS(TTestPicture)
+
+void TTestPicture::Publish(TPublisher<TTestPicture>& p) {
+    p.Binary("Data", &TTestPicture::ReadData, &TTestPicture::WriteData, &TTestPicture::HasData);
+}
+
+void TTestPicture::Assign(const TPersistent& Source) {
+    if (auto* Picture = dynamic_cast<const TTestPicture*>(&Source)) {
+        FBytes = Picture->FBytes;
+        return;
+    }
+    TPersistent::Assign(Source);
+}
+
+void TTestPicture::ReadData(TStream& Stream) {
+    FBytes.resize(static_cast<std::size_t>(Stream.Size() - Stream.Position()));
+    Stream.ReadBuffer(FBytes.data(), static_cast<std::int64_t>(FBytes.size()));
+}
+
+void TTestPicture::WriteData(TStream& Stream) const {
+    Stream.WriteBuffer(FBytes.data(), static_cast<std::int64_t>(FBytes.size()));
+}
+
+VSK_IMPLEMENT_CLASS(TTestItem)
+
+void TTestItem::Publish(TPublisher<TTestItem>& p) {
+    p.Str("Caption", &TTestItem::Caption, &TTestItem::SetCaption);
+    p.Enum("Kind", &TTestItem::Kind, &TTestItem::SetKind, TTestStyleInfo).Default(tsFlat);
+    p.Object("Glyph", &TTestItem::Glyph, &TTestItem::SetGlyph);
+    p.Ref("Target", &TTestItem::Target, &TTestItem::SetTarget);
+}
+
+TTestItem::~TTestItem() {
+    delete FGlyph;
+}
+
+void TTestItem::SetCaption(const std::string& Value) {
+    FCaption = Value;
+    Changed(false);
+}
+
 VSK_IMPLEMENT_CLASS(TTestWidget)
 
 void TTestWidget::Publish(TPublisher<TTestWidget>& p) {
@@ -35,6 +77,8 @@ void TTestWidget::Publish(TPublisher<TTestWidget>& p) {
     p.Color("Color", &TTestWidget::Color, &TTestWidget::SetColor).Default(clBtnFace);
     p.Ref("Buddy", &TTestWidget::Buddy, &TTestWidget::SetBuddy);
     p.Object("Font", &TTestWidget::Font, &TTestWidget::SetFont);
+    p.Object("Lines", &TTestWidget::Lines, &TTestWidget::SetLines);
+    p.Object("Items", &TTestWidget::Items, &TTestWidget::SetItems);
     p.Event("OnClick", &TTestWidget::OnClick);
     p.Binary("Data", &TTestWidget::ReadData, &TTestWidget::WriteData, &TTestWidget::HasData);
 }
@@ -42,6 +86,8 @@ void TTestWidget::Publish(TPublisher<TTestWidget>& p) {
 TTestWidget::TTestWidget(TComponent* AOwner) : TComponent(AOwner), FFont(new TTestFont(this)) {}
 
 TTestWidget::~TTestWidget() {
+    delete FItems;
+    delete FLines;
     delete FFont;
 }
 
@@ -139,7 +185,20 @@ void TTestWatcher::Notification(TComponent* AComponent, TOperation Operation) {
     if (Operation == opRemove && AComponent == FWatched) FWatched = nullptr;
 }
 
+VSK_IMPLEMENT_CLASS(TTestPicky)
+
+int TTestPicky::Alive = 0;
+
+void TTestPicky::Publish(TPublisher<TTestPicky>& p) {
+    p.Int("PickyWidth", &TTestPicky::Width, &TTestPicky::SetPickyWidth).Default(DefaultWidth);
+}
+
+void TTestPicky::SetPickyWidth(int Value) {
+    if (Value == RejectedWidth) throw EInvalidOperation("Width 13 brings bad luck");
+    SetWidth(Value);
+}
+
 void RegisterTestClasses() {
     RegisterClasses({&TTestWidget::StaticClassInfo(), &TTestButton::StaticClassInfo(), &TTestForm::StaticClassInfo(),
-                     &TTestWatcher::StaticClassInfo()});
+                     &TTestWatcher::StaticClassInfo(), &TTestPicky::StaticClassInfo()});
 }

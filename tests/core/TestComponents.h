@@ -2,11 +2,13 @@
 // notification, for the core's tests.
 #pragma once
 
+#include "framework/core/Collection.h"
 #include "framework/core/Colors.h"
 #include "framework/core/Component.h"
 #include "framework/core/Events.h"
 #include "framework/core/PropInfo.h"
 #include "framework/core/Sets.h"
+#include "framework/core/Strings.h"
 
 #include <cstdint>
 #include <string>
@@ -43,6 +45,51 @@ private:
     TTestFontStyles FStyle;
 };
 
+// A nested object with binary data of its own (a picture's Data).
+class TTestPicture : public TPersistent {
+    VSK_CLASS(TTestPicture, TPersistent)
+
+public:
+    void Assign(const TPersistent& Source) override;
+
+    const std::vector<std::uint8_t>& Bytes() const { return FBytes; }
+    void SetBytes(std::vector<std::uint8_t> Value) { FBytes = std::move(Value); }
+    void ReadData(TStream& Stream);
+    void WriteData(TStream& Stream) const;
+    bool HasData() const { return !FBytes.empty(); }
+
+private:
+    std::vector<std::uint8_t> FBytes;
+};
+
+class TTestWidget;
+
+// A collection item with a nested picture and a reference to a widget.
+class TTestItem : public TCollectionItem {
+    VSK_CLASS(TTestItem, TCollectionItem)
+
+public:
+    explicit TTestItem(TCollection* ACollection) : TCollectionItem(ACollection) {}
+    ~TTestItem() override;
+
+    const std::string& Caption() const { return FCaption; }
+    void SetCaption(const std::string& Value);
+    TTestStyle Kind() const { return FKind; }
+    void SetKind(TTestStyle Value) { FKind = Value; }
+    TTestPicture* Glyph() const { return FGlyph; }
+    void SetGlyph(const TTestPicture& Value) { FGlyph->Assign(Value); }
+    TTestWidget* Target() const { return FTarget; }
+    void SetTarget(TTestWidget* Value) { FTarget = Value; }
+
+private:
+    std::string FCaption;
+    TTestStyle FKind = tsFlat;
+    TTestPicture* FGlyph = new TTestPicture;
+    TTestWidget* FTarget = nullptr;
+};
+
+using TTestItems = TOwnedCollection<TTestItem>;
+
 // A control-like component: properties of every kind, a parent, children and a reference to another
 // widget kept safe through FreeNotification.
 class TTestWidget : public TComponent {
@@ -55,19 +102,32 @@ public:
     ~TTestWidget() override;
 
     int Width() const { return FWidth; }
-    void SetWidth(int Value) { FWidth = Value; }
+    void SetWidth(int Value) {
+        FWidth = Value;
+        Trace.push_back("Width");
+    }
     bool Visible() const { return FVisible; }
     void SetVisible(bool Value) { FVisible = Value; }
     const std::string& Caption() const { return FCaption; }
-    void SetCaption(const std::string& Value) { FCaption = Value; }
+    void SetCaption(const std::string& Value) {
+        FCaption = Value;
+        Trace.push_back("Caption");
+    }
     TTestStyle Style() const { return FStyle; }
-    void SetStyle(TTestStyle Value) { FStyle = Value; }
+    void SetStyle(TTestStyle Value) {
+        FStyle = Value;
+        Trace.push_back("Style");
+    }
     TColor Color() const { return FColor; }
     void SetColor(TColor Value) { FColor = Value; }
     TTestWidget* Buddy() const { return FBuddy; }
     void SetBuddy(TTestWidget* Value);
     TTestFont* Font() const { return FFont; }
     void SetFont(const TTestFont& Value) { FFont->Assign(Value); }
+    TStringList* Lines() const { return FLines; }
+    void SetLines(const TStrings& Value) { FLines->Assign(Value); }
+    TTestItems* Items() const { return FItems; }
+    void SetItems(const TTestItems& Value) { FItems->Assign(Value); }
 
     // Binary data streamed by the widget itself.
     const std::vector<std::uint8_t>& Data() const { return FData; }
@@ -79,13 +139,19 @@ public:
     TNotifyEvent OnClick;
 
     TComponent* Parent() const { return FParent; }
-    void SetParentComponent(TComponent* Value) override { FParent = Value; }
+    void SetParentComponent(TComponent* Value) override {
+        FParent = Value;
+        Trace.push_back("Parent");
+    }
     TComponent* GetParentComponent() const override { return FParent; }
     bool HasParent() const override { return FParent != nullptr; }
     void GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) const override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void Loaded() override;
 
+    // The setters called, in order, and whether csLoading was set from the first constructor on.
+    std::vector<std::string> Trace;
+    bool LoadingWhenConstructed = ComponentState().Contains(csLoading);
     int LoadedCalls = 0;
     // Set by Loaded: whether the reference was already resolved then.
     bool BuddyResolvedAtLoaded = false;
@@ -100,6 +166,8 @@ private:
     TColor FColor = clBtnFace;
     TTestWidget* FBuddy = nullptr;
     TTestFont* FFont;
+    TStringList* FLines = new TStringList;
+    TTestItems* FItems = new TTestItems(this);
     std::vector<std::uint8_t> FData;
     TComponent* FParent = nullptr;
 };
@@ -170,6 +238,21 @@ public:
 
 private:
     TComponent* FWatched = nullptr;
+};
+
+// Rejects one width on purpose: a setter that raises.
+class TTestPicky : public TTestWidget {
+    VSK_CLASS(TTestPicky, TTestWidget)
+
+public:
+    static constexpr int RejectedWidth = 13;
+
+    explicit TTestPicky(TComponent* AOwner) : TTestWidget(AOwner) { ++Alive; }
+    void SetPickyWidth(int Value);
+
+    // Counts the live instances, so that tests can see that a failed read destroyed them all.
+    static int Alive;
+    ~TTestPicky() override { --Alive; }
 };
 
 // Registers the classes above once.

@@ -1,0 +1,15 @@
+# Runs formdesc once and checks its exit code and its output:
+#   cmake -DFORMDESC=exe -DCOMMAND=check -DINPUT=file -DEXPECTED_EXIT=n [-DEXPECTED_OUTPUT=file] [-DEXPECTED_ERROR=text] -P FormdescRun.cmake
+execute_process(COMMAND ${FORMDESC} ${COMMAND} ${INPUT} RESULT_VARIABLE Exit OUTPUT_VARIABLE Output ERROR_VARIABLE Error)
+if(NOT Exit EQUAL EXPECTED_EXIT)
+    message(FATAL_ERROR "formdesc ${COMMAND} ${INPUT}: exit ${Exit}, expected ${EXPECTED_EXIT}\n${Error}")
+endif()
+if(DEFINED EXPECTED_OUTPUT)
+    file(READ ${EXPECTED_OUTPUT} Wanted)
+    if(NOT Output STREQUAL Wanted)
+        message(FATAL_ERROR "formdesc ${COMMAND} ${INPUT} printed:\n${Output}\nexpected:\n${Wanted}")
+    endif()
+endif()
+if(DEFINED EXPECTED_ERROR AND NOT Error STREQUAL "${EXPECTED_ERROR}\n")
+    message(FATAL_ERROR "formdesc ${COMMAND} ${INPUT} reported:\n${Error}\nexpected:\n${EXPECTED_ERROR}")
+endif()
