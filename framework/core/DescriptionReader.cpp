@@ -91,9 +91,9 @@ void TDescriptionReader::Fail(int Line, const std::string& Message) const {
     throw ELocatedReadError("line " + std::to_string(Line) + ": " + Message);
 }
 
-void TDescriptionReader::FailProperty(int Line, const TObject& Target, const TPropInfo& Prop,
+void TDescriptionReader::FailProperty(int Line, const TClassInfo& TargetClass, const TPropInfo& Prop,
                                       const std::string& Message) const {
-    Fail(Line, Target.ClassName() + "." + Prop.Name() + ": " + Message);
+    Fail(Line, TargetClass.Name() + "." + Prop.Name() + ": " + Message);
 }
 
 void TDescriptionReader::Read(const TDescObject& Description) {
@@ -127,6 +127,10 @@ void TDescriptionReader::ReadRoot(const TDescObject& Description) {
         ClassFits = ClassFits || SameText(Class->Name(), Description.ClassName);
     if (!ClassFits)
         Fail(Description.Line, "the description is of a " + Description.ClassName + ", not of a " + FRoot.ClassName());
+    std::vector<std::string> Names;
+    for (int I = 0; I < FRoot.ComponentCount(); ++I)
+        if (!FRoot.Components(I)->Name().empty()) Names.push_back(LowerCase(FRoot.Components(I)->Name()));
+    Validate(Description, FRoot.ClassInfo(), Names);
     if (FRoot.Name().empty() && !Description.Name.empty()) {
         try {
             FRoot.SetName(Description.Name);
@@ -183,7 +187,7 @@ void TDescriptionReader::ApplyProperty(TObject& Instance, const TDescProperty& P
         if (Dot == std::string_view::npos) break;
         TObject* Nested = Prop->GetValue(*Target).AsObject();
         if (!Nested)
-            FailProperty(Property.Line, *Target, *Prop,
+            FailProperty(Property.Line, Target->ClassInfo(), *Prop,
                          "no object to set '" + std::string(Rest.substr(Dot + 1)) + "' on");
         Target = Nested;
         Rest.remove_prefix(Dot + 1);
@@ -195,77 +199,136 @@ void TDescriptionReader::ApplyProperty(TObject& Instance, const TDescProperty& P
     } catch (const EPropertyError& E) {
         Fail(Property.Line, E.Message()); // already names the class and the property
     } catch (const Exception& E) {
-        FailProperty(Property.Line, *Target, *Prop, E.Message());
+        FailProperty(Property.Line, Target->ClassInfo(), *Prop, E.Message());
     } catch (const std::exception& E) {
-        FailProperty(Property.Line, *Target, *Prop, E.what());
+        FailProperty(Property.Line, Target->ClassInfo(), *Prop, E.what());
     }
 }
 
-void TDescriptionReader::ApplyValue(TObject& Target, const TPropInfo& Prop, const TDescValue& Value) {
+TValue TDescriptionReader::ConvertValue(const TClassInfo& TargetClass, const TPropInfo& Prop,
+                                        const TDescValue& Value) const {
     using TKind = TDescValue::TKind;
     auto Require = [&](TKind Kind) {
         if (Value.Kind != Kind)
-            FailProperty(Value.Line, Target, Prop,
+            FailProperty(Value.Line, TargetClass, Prop,
                          std::string(PropKindName(Prop.Kind())) + " property given " + DescribeValueKind(Value.Kind));
     };
     auto Ordinal = [&](const std::string& Name) -> std::int64_t {
         int Index = Prop.EnumInfo()->IndexOf(Name);
         if (Index < 0)
-            FailProperty(Value.Line, Target, Prop, "'" + Name + "' is not a value of " + Prop.EnumInfo()->TypeName);
+            FailProperty(Value.Line, TargetClass, Prop,
+                         "'" + Name + "' is not a value of " + Prop.EnumInfo()->TypeName);
         return Index;
     };
 
     switch (Prop.Kind()) {
-    case TPropKind::Integer: Require(TKind::Integer); return Prop.SetValue(Target, TValue(Value.Integer));
+    case TPropKind::Integer: Require(TKind::Integer); return TValue(Value.Integer);
     case TPropKind::Boolean:
         Require(TKind::Identifier);
         if (!SameText(Value.Text, "True") && !SameText(Value.Text, "False"))
-            FailProperty(Value.Line, Target, Prop, "'" + Value.Text + "' is not a boolean");
-        return Prop.SetValue(Target, TValue(SameText(Value.Text, "True")));
-    case TPropKind::Enumeration: Require(TKind::Identifier); return Prop.SetValue(Target, TValue(Ordinal(Value.Text)));
+            FailProperty(Value.Line, TargetClass, Prop, "'" + Value.Text + "' is not a boolean");
+        return TValue(SameText(Value.Text, "True"));
+    case TPropKind::Enumeration: Require(TKind::Identifier); return TValue(Ordinal(Value.Text));
     case TPropKind::Set: {
         Require(TKind::Set);
         std::uint64_t Bits = 0;
         for (const std::string& Element : Value.Elements)
             Bits |= std::uint64_t{1} << Ordinal(Element);
-        return Prop.SetValue(Target, TValue(static_cast<std::int64_t>(Bits)));
+        return TValue(static_cast<std::int64_t>(Bits));
     }
-    case TPropKind::String: Require(TKind::String); return Prop.SetValue(Target, TValue(Value.Text));
+    case TPropKind::String: Require(TKind::String); return TValue(Value.Text);
     case TPropKind::Color: {
-        if (Value.Kind == TKind::Integer) return Prop.SetValue(Target, TValue(Value.Integer));
+        if (Value.Kind == TKind::Integer) return TValue(Value.Integer);
         Require(TKind::Identifier);
         TColor Color;
         if (!IdentToColor(Value.Text, Color))
-            FailProperty(Value.Line, Target, Prop, "'" + Value.Text + "' is not a colour");
-        return Prop.SetValue(Target, TValue(Color));
+            FailProperty(Value.Line, TargetClass, Prop, "'" + Value.Text + "' is not a colour");
+        return TValue(Color);
     }
     case TPropKind::Component:
         Require(TKind::Identifier);
-        if (SameText(Value.Text, NilReference)) return Prop.SetValue(Target, TValue(nullptr));
-        FTracker->Fixups.push_back({&Target, &Prop, Value.Text, Value.Line});
-        return;
+        return SameText(Value.Text, NilReference) ? TValue(nullptr) : TValue();
     case TPropKind::Object: {
-        auto* Collection = dynamic_cast<TCollection*>(Prop.GetValue(Target).AsObject());
-        if (!Collection || Value.Kind != TKind::Collection)
-            FailProperty(Value.Line, Target, Prop, "object property given " + DescribeValueKind(Value.Kind));
-        return ReadCollection(*Collection, Value);
+        const TClassInfo* Declared = Prop.PropClass();
+        if (Value.Kind != TKind::Collection || !Declared || !Declared->InheritsFrom(TCollection::StaticClassInfo()))
+            FailProperty(Value.Line, TargetClass, Prop, "object property given " + DescribeValueKind(Value.Kind));
+        return TValue();
     }
     case TPropKind::Event: {
         Require(TKind::Identifier);
-        if (SameText(Value.Text, NilReference)) return Prop.SetValue(Target, TValue(TMethodRef{}));
+        if (SameText(Value.Text, NilReference)) return TValue(TMethodRef{});
         const THandlerInfo* Handler = FRoot.ClassInfo().FindHandler(Value.Text);
         if (!Handler)
-            FailProperty(Value.Line, Target, Prop, FRoot.ClassName() + " has no handler '" + Value.Text + "'");
-        return Prop.SetValue(Target, TValue(TMethodRef{Handler->Name, Handler->Bind(FRoot)}));
+            FailProperty(Value.Line, TargetClass, Prop, FRoot.ClassName() + " has no handler '" + Value.Text + "'");
+        return TValue(TMethodRef{Handler->Name, Handler->Bind(FRoot)});
+    }
+    case TPropKind::Binary: Require(TKind::Binary); return TValue();
+    case TPropKind::StringList: Require(TKind::StringList); return TValue(Value.Elements);
+    }
+    return TValue();
+}
+
+void TDescriptionReader::ApplyValue(TObject& Target, const TPropInfo& Prop, const TDescValue& Value) {
+    TValue Converted = ConvertValue(Target.ClassInfo(), Prop, Value);
+    switch (Prop.Kind()) {
+    case TPropKind::Component:
+        if (Converted.IsEmpty())
+            FTracker->Fixups.push_back({&Target, &Prop, Value.Text, Value.Line});
+        else
+            Prop.SetValue(Target, Converted);
+        return;
+    case TPropKind::Object: {
+        auto* Collection = dynamic_cast<TCollection*>(Prop.GetValue(Target).AsObject());
+        if (!Collection)
+            FailProperty(Value.Line, Target.ClassInfo(), Prop,
+                         "object property given " + DescribeValueKind(Value.Kind));
+        return ReadCollection(*Collection, Value);
     }
     case TPropKind::Binary: {
-        Require(TKind::Binary);
         TMemoryStream Data;
         Data.WriteBuffer(Value.Bytes.data(), static_cast<std::int64_t>(Value.Bytes.size()));
         Data.SetPosition(0);
         return Prop.ReadData(Target, Data);
     }
-    case TPropKind::StringList: Require(TKind::StringList); return Prop.SetValue(Target, TValue(Value.Elements));
+    default: return Prop.SetValue(Target, Converted);
+    }
+}
+
+void TDescriptionReader::Validate(const TDescObject& Description, const TClassInfo& Class,
+                                  std::vector<std::string>& Names) const {
+    for (const TDescProperty& Property : Description.Properties)
+        ValidateProperty(Class, Property);
+    for (const TDescObject& Child : Description.Children) {
+        const TClassInfo* ChildClass = FindClass(Child.ClassName);
+        if (!ChildClass) Fail(Child.Line, "Class " + Child.ClassName + " not found");
+        if (!ChildClass->CanCreate()) Fail(Child.Line, "Cannot create an instance of " + ChildClass->Name());
+        if (!Child.Name.empty()) {
+            if (!IsValidIdent(Child.Name)) Fail(Child.Line, "'" + Child.Name + "' is not a valid component name");
+            std::string Key = LowerCase(Child.Name);
+            if (std::find(Names.begin(), Names.end(), Key) != Names.end())
+                Fail(Child.Line, "A component named " + Child.Name + " already exists");
+            Names.push_back(Key);
+        }
+        Validate(Child, *ChildClass, Names);
+    }
+}
+
+void TDescriptionReader::ValidateProperty(const TClassInfo& Class, const TDescProperty& Property) const {
+    const TClassInfo* Current = &Class;
+    std::string_view Rest = Property.Name;
+    for (;;) {
+        std::size_t Dot = Rest.find('.');
+        const TPropInfo* Prop = Current->FindProperty(Rest.substr(0, Dot));
+        if (!Prop || (Dot != std::string_view::npos && Prop->Kind() != TPropKind::Object))
+            Fail(Property.Line, Class.Name() + " has no property '" + Property.Name + "'");
+        if (Dot == std::string_view::npos) {
+            ConvertValue(*Current, *Prop, Property.Value);
+            return;
+        }
+        // Inside a collection, or without a declared class, only the instances can tell.
+        Current = Prop->PropClass();
+        if (!Current || Current->InheritsFrom(TCollection::StaticClassInfo())) return;
+        Rest.remove_prefix(Dot + 1);
     }
 }
 
@@ -296,13 +359,14 @@ void TDescriptionReader::ResolveFixups() {
     for (const TTracker::TFixup& Fixup : Fixups) {
         TComponent* Component = FindReferenced(Fixup.ComponentName);
         if (!Component)
-            FailProperty(Fixup.Line, *Fixup.Instance, *Fixup.Prop, "component '" + Fixup.ComponentName + "' not found");
+            FailProperty(Fixup.Line, Fixup.Instance->ClassInfo(), *Fixup.Prop,
+                         "component '" + Fixup.ComponentName + "' not found");
         try {
             Fixup.Prop->SetValue(*Fixup.Instance, TValue(Component));
         } catch (const EPropertyError& E) {
             Fail(Fixup.Line, E.Message());
         } catch (const Exception& E) {
-            FailProperty(Fixup.Line, *Fixup.Instance, *Fixup.Prop, E.Message());
+            FailProperty(Fixup.Line, Fixup.Instance->ClassInfo(), *Fixup.Prop, E.Message());
         }
     }
 }

@@ -174,6 +174,34 @@ end
 )");
 }
 
+TEST_F(DescriptionReader, MistakesFoundByTheCheckChangeNothing) {
+    TTestForm Form;
+    EXPECT_THROW(ReadComponentDescription(Form, R"(object Main: TTestForm
+  Caption = 'changed'
+  object w: TTestWidget
+    Caption = 'built'
+    object inner: TTestWidget
+      Style = tsWavy
+    end
+  end
+end)"),
+                 EReadError);
+    EXPECT_EQ(Form.Caption(), "");
+    EXPECT_EQ(Form.Name(), "");
+    EXPECT_EQ(Form.ComponentCount(), 0);
+
+    // A refusal only the setter knows of comes after the root's properties were set.
+    EXPECT_THROW(ReadComponentDescription(Form, R"(object Main: TTestForm
+  Caption = 'changed'
+  object p: TTestPicky
+    PickyWidth = 13
+  end
+end)"),
+                 EReadError);
+    EXPECT_EQ(Form.Caption(), "changed");
+    EXPECT_EQ(Form.ComponentCount(), 0);
+}
+
 struct TBadDescription {
     const char* Text;
     const char* Message;
