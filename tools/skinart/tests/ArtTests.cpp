@@ -11,6 +11,7 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <random>
 #include <set>
 
 namespace skinart {
@@ -251,8 +252,8 @@ TEST(ArtOutput, ScriptAndFileListNameEveryPictureOnce) {
 }
 
 TEST(ArtOutput, WritesEveryListedFileReadableBack) {
-    const std::filesystem::path folder = std::filesystem::path(testing::TempDir()) / "skinart_output";
-    std::filesystem::remove_all(folder);
+    const std::filesystem::path folder =
+        std::filesystem::path(testing::TempDir()) / ("skinart_output_" + std::to_string(std::random_device{}()));
     WriteArt(folder);
     for (const std::string& name : OutputFileNames())
         EXPECT_GT(std::filesystem::file_size(folder / name), 0u) << name;
