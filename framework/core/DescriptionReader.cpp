@@ -154,12 +154,15 @@ void TDescriptionReader::CreateComponent(const TDescObject& Description, TCompon
     if (!Class) Fail(Description.Line, "Class " + Description.ClassName + " not found");
     if (!Class->CanCreate()) Fail(Description.Line, "Cannot create an instance of " + Class->Name());
     TComponent* Component = nullptr;
+    TComponent::FCreatingForReader = true;
     try {
-        TComponent::FCreatingForReader = true;
         Component = Class->Create(&FRoot);
     } catch (const Exception& E) {
         TComponent::FCreatingForReader = false;
         Fail(Description.Line, Class->Name() + ": " + E.Message());
+    } catch (...) {
+        TComponent::FCreatingForReader = false;
+        throw;
     }
     FTracker->Add(Component, Description.Line);
     try {

@@ -254,6 +254,7 @@ INSTANTIATE_TEST_SUITE_P(
         TBadDescription{VSK_BAD("  object b: TTestWidget\n    Buddy = w\n  end\n  object w: TTestWatcher\n  end\n"),
                         "line 8: TTestWidget.Buddy: a TTestWatcher is not a TTestWidget"},
         TBadDescription{VSK_BAD("  object P: TTestWidget\n  end\n"), "line 7: A component named P already exists"},
+        TBadDescription{VSK_BAD("  object f: TTestFragile\n  end\n"), "line 7: TTestFragile: cannot be built"},
         TBadDescription{VSK_BAD("  object b: TTestPicky\n    PickyWidth = 13\n  end\n"),
                         "line 8: TTestPicky.PickyWidth: Width 13 brings bad luck"},
         TBadDescription{VSK_BAD("  object b: TTestWidget\n    Width.Size = 1\n  end\n"),

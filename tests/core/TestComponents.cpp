@@ -198,7 +198,16 @@ void TTestPicky::SetPickyWidth(int Value) {
     SetWidth(Value);
 }
 
+VSK_IMPLEMENT_CLASS(TTestFragile)
+
+void TTestFragile::Publish(TPublisher<TTestFragile>&) {}
+
+TTestFragile::TTestFragile(TComponent* AOwner) : TComponent(AOwner) {
+    throw EInvalidOperation("cannot be built");
+}
+
 void RegisterTestClasses() {
     RegisterClasses({&TTestWidget::StaticClassInfo(), &TTestButton::StaticClassInfo(), &TTestForm::StaticClassInfo(),
-                     &TTestWatcher::StaticClassInfo(), &TTestPicky::StaticClassInfo()});
+                     &TTestWatcher::StaticClassInfo(), &TTestPicky::StaticClassInfo(),
+                     &TTestFragile::StaticClassInfo()});
 }

@@ -255,5 +255,13 @@ public:
     ~TTestPicky() override { --Alive; }
 };
 
+// A component whose constructor fails after TComponent's has joined the owner.
+class TTestFragile : public TComponent {
+    VSK_CLASS(TTestFragile, TComponent)
+
+public:
+    explicit TTestFragile(TComponent* AOwner);
+};
+
 // Registers the classes above once.
 void RegisterTestClasses();
