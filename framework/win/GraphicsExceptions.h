@@ -1,0 +1,28 @@
+// Exceptions raised by the graphics classes.
+#pragma once
+
+#include "framework/core/Exceptions.h"
+
+#include <string>
+
+// A picture's data cannot be read (malformed BMP or icon file, unknown graphic class) or an operation does
+// not apply to this kind of graphic.
+class EInvalidGraphic : public Exception {
+public:
+    using Exception::Exception;
+    EInvalidGraphic() : Exception("Bitmap image is not valid") {}
+};
+
+VSK_DECLARE_EXCEPTION(EInvalidGraphicOperation, EInvalidGraphic)
+
+// GDI could not create an object (out of memory, or the process's handle quota is used up).
+class EOutOfResources : public Exception {
+public:
+    EOutOfResources() : Exception("Out of system resources") {}
+};
+
+// A named bitmap or icon resource is not in the module. Name may be MAKEINTRESOURCE(id): "Resource #7 not found".
+class EResNotFound : public Exception {
+public:
+    explicit EResNotFound(const char* Name);
+};
