@@ -11,14 +11,14 @@
 
 namespace skinart {
 
-using TPainter = TRgbImage (*)(const TStylePalette&, const TArtSpec&);
+using TPainter = TRgbImage (*)(const TStylePalette&, const TArtLayout&);
 
 struct TArtItem {
     std::string Name;
-    TArtSpec Spec;
+    TArtLayout Layout;
     TPainter Painter;
     TStyleId Style; // whose palette the painter draws with
-    TRgbImage Render() const { return Painter(Palette(Style), Spec); }
+    TRgbImage Render() const { return Painter(Palette(Style), Layout); }
 };
 
 inline constexpr std::string_view kMainIconName = "MAINICON";

@@ -17,7 +17,7 @@ struct TSize {
 };
 
 // What a painter is asked for: the whole picture's size and how many equal frames it holds.
-struct TArtSpec {
+struct TArtLayout {
     int Width = 0;
     int Height = 0;
     int Frames = 1;

@@ -20,9 +20,9 @@ constexpr TRgb kNameBottomColor = Hex(0x2A78D8);
 constexpr TRgb kTaglineColor = Hex(0x505660);
 } // namespace
 
-TRgbImage PaintBanner(const TStylePalette&, const TArtSpec& spec) {
-    TCanvas canvas(spec.Width, spec.Height);
-    const float motifTop = (spec.Height - kMotifSide) / 2;
+TRgbImage PaintBanner(const TStylePalette&, const TArtLayout& layout) {
+    TCanvas canvas(layout.Width, layout.Height);
+    const float motifTop = (layout.Height - kMotifSide) / 2;
     DrawAppMotif(canvas, {kMotifLeft, motifTop, kMotifLeft + kMotifSide, motifTop + kMotifSide});
     const float nameBottom = kNameTop + kFontCapHeight * kNameStyle.Unit;
     DrawText(

@@ -7,6 +7,6 @@
 
 namespace skinart {
 
-TRgbImage PaintBanner(const TStylePalette& style, const TArtSpec& spec);
+TRgbImage PaintBanner(const TStylePalette& style, const TArtLayout& layout);
 
 } // namespace skinart

@@ -8,6 +8,8 @@ namespace {
 // Chamfer of the slider's square corners, so that its corner pixels are left out like every keyed face's.
 constexpr float kSliderChamfer = 1.5f;
 constexpr float kHalfPixel = 0.5f;
+// The groove's floor starts halfway between its shadow and its light.
+constexpr float kGrooveFloorTop = 0.5f;
 
 enum class TPointing { Down, Right };
 
@@ -26,12 +28,12 @@ std::vector<TPoint> SliderOutline(float w, float h, TPointing pointing) {
     return {{l, t + c}, {l + c, t}, {tip, t}, {r, h / 2}, {tip, b}, {l + c, b}, {l, b - c}};
 }
 
-TRgbImage PaintSlider(const TStylePalette& style, const TArtSpec& spec, TPointing pointing) {
-    const float w = static_cast<float>(spec.Width);
-    const float h = static_cast<float>(spec.Height);
+TRgbImage PaintSlider(const TStylePalette& style, const TArtLayout& layout, TPointing pointing) {
+    const float w = static_cast<float>(layout.Width);
+    const float h = static_cast<float>(layout.Height);
     const TGelLook look = MakeLook(style.Bars.Slider, TState::Normal);
     std::vector<TPoint> outline = SliderOutline(w, h, pointing);
-    TCanvas canvas(spec.Width, spec.Height);
+    TCanvas canvas(layout.Width, layout.Height);
     const TBox box{0, 0, w, h};
     // Lit from the side it stands on: across the pointer's length.
     const TLinearGradient body = pointing == TPointing::Down
@@ -45,33 +47,34 @@ TRgbImage PaintSlider(const TStylePalette& style, const TArtSpec& spec, TPointin
 
 } // namespace
 
-TRgbImage PaintProgressBar(const TStylePalette& style, const TArtSpec& spec) {
-    TCanvas canvas(spec.Width, spec.Height);
-    PaintGelBand(canvas, {0, 0, static_cast<float>(spec.Width), static_cast<float>(spec.Height)},
+TRgbImage PaintProgressBar(const TStylePalette& style, const TArtLayout& layout) {
+    TCanvas canvas(layout.Width, layout.Height);
+    PaintGelBand(canvas, {0, 0, static_cast<float>(layout.Width), static_cast<float>(layout.Height)},
                  MakeLook(style.Bars.Progress, TState::Normal));
     return canvas.FlattenOver(style.ControlBackground);
 }
 
 // A sunken, rounded groove; its ends are keyed (the engine masks the bar by its top-left pixel).
-TRgbImage PaintTrackBarBar(const TStylePalette& style, const TArtSpec& spec) {
-    const float w = static_cast<float>(spec.Width);
-    const float h = static_cast<float>(spec.Height);
-    TCanvas canvas(spec.Width, spec.Height);
+TRgbImage PaintTrackBarBar(const TStylePalette& style, const TArtLayout& layout) {
+    const float w = static_cast<float>(layout.Width);
+    const float h = static_cast<float>(layout.Height);
+    TCanvas canvas(layout.Width, layout.Height);
     const TBox box{0, 0, w, h};
     canvas.Fill(TRoundRect(box, h / 2), TSolid(style.Bars.GrooveShadow));
     const TBox floor = box.Inset(1);
     canvas.Fill(TRoundRect(floor, floor.Height() / 2),
-                TLinearGradient::Vertical(floor, {Stop(0, Mix(style.Bars.GrooveShadow, style.Bars.GrooveLight, 0.5f)),
-                                                  Stop(1, style.Bars.GrooveLight)}));
+                TLinearGradient::Vertical(
+                    floor, {Stop(0, Mix(style.Bars.GrooveShadow, style.Bars.GrooveLight, kGrooveFloorTop)),
+                            Stop(1, style.Bars.GrooveLight)}));
     return canvas.FlattenKeyed(style.ControlBackground);
 }
 
-TRgbImage PaintTrackBarSlider(const TStylePalette& style, const TArtSpec& spec) {
-    return PaintSlider(style, spec, TPointing::Down);
+TRgbImage PaintTrackBarSlider(const TStylePalette& style, const TArtLayout& layout) {
+    return PaintSlider(style, layout, TPointing::Down);
 }
 
-TRgbImage PaintTrackBarSliderV(const TStylePalette& style, const TArtSpec& spec) {
-    return PaintSlider(style, spec, TPointing::Right);
+TRgbImage PaintTrackBarSliderV(const TStylePalette& style, const TArtLayout& layout) {
+    return PaintSlider(style, layout, TPointing::Right);
 }
 
 } // namespace skinart

@@ -7,9 +7,9 @@
 
 namespace skinart {
 
-TRgbImage PaintProgressBar(const TStylePalette& style, const TArtSpec& spec);
-TRgbImage PaintTrackBarBar(const TStylePalette& style, const TArtSpec& spec);
-TRgbImage PaintTrackBarSlider(const TStylePalette& style, const TArtSpec& spec);
-TRgbImage PaintTrackBarSliderV(const TStylePalette& style, const TArtSpec& spec);
+TRgbImage PaintProgressBar(const TStylePalette& style, const TArtLayout& layout);
+TRgbImage PaintTrackBarBar(const TStylePalette& style, const TArtLayout& layout);
+TRgbImage PaintTrackBarSlider(const TStylePalette& style, const TArtLayout& layout);
+TRgbImage PaintTrackBarSliderV(const TStylePalette& style, const TArtLayout& layout);
 
 } // namespace skinart

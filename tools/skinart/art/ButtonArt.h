@@ -7,7 +7,7 @@
 
 namespace skinart {
 
-TRgbImage PaintButton(const TStylePalette& style, const TArtSpec& spec);
-TRgbImage PaintComboButton(const TStylePalette& style, const TArtSpec& spec);
+TRgbImage PaintButton(const TStylePalette& style, const TArtLayout& layout);
+TRgbImage PaintComboButton(const TStylePalette& style, const TArtLayout& layout);
 
 } // namespace skinart

@@ -24,27 +24,27 @@ constexpr float kBarEdgeShade = -0.25f;
 constexpr float kLineBodyShade = -0.08f;
 } // namespace
 
-TRgbImage PaintTab(const TStylePalette& style, const TArtSpec& spec) {
-    const float w = static_cast<float>(spec.Width);
-    TCanvas canvas(spec.Width, spec.Height);
-    PaintGel(canvas, {0, 0, w, spec.Height + kTabOverhang}, TCorners::TopOnly(std::min(kTabRadius, w / 3)),
+TRgbImage PaintTab(const TStylePalette& style, const TArtLayout& layout) {
+    const float w = static_cast<float>(layout.Width);
+    TCanvas canvas(layout.Width, layout.Height);
+    PaintGel(canvas, {0, 0, w, layout.Height + kTabOverhang}, TCorners::TopOnly(std::min(kTabRadius, w / 3)),
              MakeLook(style.Tab.Tab, TState::Normal));
     return canvas.FlattenKeyed(style.ControlBackground);
 }
 
-TRgbImage PaintTabLine(const TStylePalette& style, const TArtSpec& spec) {
-    TRgbImage image(spec.Width, spec.Height, style.Tab.LineBody);
-    for (int y = 1; y < spec.Height; ++y)
-        image.FillRect(0, y, spec.Width, y + 1,
-                       Shade(style.Tab.LineBody, kLineBodyShade * y / std::max(1, spec.Height - 1)));
-    image.FillRect(0, 0, spec.Width, 1, style.Tab.LineEdge);
+TRgbImage PaintTabLine(const TStylePalette& style, const TArtLayout& layout) {
+    TRgbImage image(layout.Width, layout.Height, style.Tab.LineBody);
+    for (int y = 1; y < layout.Height; ++y)
+        image.FillRect(0, y, layout.Width, y + 1,
+                       Shade(style.Tab.LineBody, kLineBodyShade * y / std::max(1, layout.Height - 1)));
+    image.FillRect(0, 0, layout.Width, 1, style.Tab.LineEdge);
     return image;
 }
 
-TRgbImage PaintSideChannelHandle(const TStylePalette& style, const TArtSpec& spec) {
-    const float w = static_cast<float>(spec.Width);
-    const float h = static_cast<float>(spec.Height);
-    TCanvas canvas(spec.Width, spec.Height);
+TRgbImage PaintSideChannelHandle(const TStylePalette& style, const TArtLayout& layout) {
+    const float w = static_cast<float>(layout.Width);
+    const float h = static_cast<float>(layout.Height);
+    TCanvas canvas(layout.Width, layout.Height);
     const float radius = std::min(kHandleRadius, w / 2);
     PaintGel(canvas, {-kHandleOverhang, 0, w, h}, {0, radius, radius, 0},
              MakeLook(style.SideChannel.Handle, TState::Normal));
@@ -59,14 +59,14 @@ TRgbImage PaintSideChannelHandle(const TStylePalette& style, const TArtSpec& spe
     return canvas.FlattenKeyed(style.ControlBackground);
 }
 
-TRgbImage PaintSideChannelBar(const TStylePalette& style, const TArtSpec& spec) {
+TRgbImage PaintSideChannelBar(const TStylePalette& style, const TArtLayout& layout) {
     const std::vector<TStop>& stops = style.SideChannel.Bar;
-    TCanvas canvas(spec.Width, spec.Height);
-    const TBox box{0, 0, static_cast<float>(spec.Width), static_cast<float>(spec.Height)};
+    TCanvas canvas(layout.Width, layout.Height);
+    const TBox box{0, 0, static_cast<float>(layout.Width), static_cast<float>(layout.Height)};
     canvas.Fill(TRoundRect(box, 0), TLinearGradient::Vertical(box.Inset(0, 1), stops));
     TRgbImage image = canvas.FlattenOver(Black);
-    image.FillRect(0, 0, spec.Width, 1, Shade(ToRgb(stops.front().Color), kBarEdgeLight));
-    image.FillRect(0, spec.Height - 1, spec.Width, spec.Height, Shade(ToRgb(stops.back().Color), kBarEdgeShade));
+    image.FillRect(0, 0, layout.Width, 1, Shade(ToRgb(stops.front().Color), kBarEdgeLight));
+    image.FillRect(0, layout.Height - 1, layout.Width, layout.Height, Shade(ToRgb(stops.back().Color), kBarEdgeShade));
     return image;
 }
 

@@ -7,9 +7,9 @@
 
 namespace skinart {
 
-TRgbImage PaintTab(const TStylePalette& style, const TArtSpec& spec);
-TRgbImage PaintTabLine(const TStylePalette& style, const TArtSpec& spec);
-TRgbImage PaintSideChannelHandle(const TStylePalette& style, const TArtSpec& spec);
-TRgbImage PaintSideChannelBar(const TStylePalette& style, const TArtSpec& spec);
+TRgbImage PaintTab(const TStylePalette& style, const TArtLayout& layout);
+TRgbImage PaintTabLine(const TStylePalette& style, const TArtLayout& layout);
+TRgbImage PaintSideChannelHandle(const TStylePalette& style, const TArtLayout& layout);
+TRgbImage PaintSideChannelBar(const TStylePalette& style, const TArtLayout& layout);
 
 } // namespace skinart

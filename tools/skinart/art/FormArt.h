@@ -7,8 +7,8 @@
 
 namespace skinart {
 
-TRgbImage PaintFormTexture(const TStylePalette& style, const TArtSpec& spec);
-TRgbImage PaintMenuBar(const TStylePalette& style, const TArtSpec& spec);
-TRgbImage PaintMenuSelect(const TStylePalette& style, const TArtSpec& spec);
+TRgbImage PaintFormTexture(const TStylePalette& style, const TArtLayout& layout);
+TRgbImage PaintMenuBar(const TStylePalette& style, const TArtLayout& layout);
+TRgbImage PaintMenuSelect(const TStylePalette& style, const TArtLayout& layout);
 
 } // namespace skinart

@@ -13,6 +13,8 @@ constexpr float kGlowStart = 0.45f;
 constexpr float kGlowTint = 0.6f;
 // The pressed body keeps a little of the light at its bottom, reversed from the normal face.
 constexpr float kPressedLightShare = 0.4f;
+// The inner ring is lit at its top: this much lighter than at its bottom.
+constexpr float kRingHighlight = 0.5f;
 
 TCorners Shrink(const TCorners& c, float d) {
     return {std::max(c.TopLeft - d, 0.0f), std::max(c.TopRight - d, 0.0f), std::max(c.BottomRight - d, 0.0f),
@@ -63,7 +65,7 @@ void PaintGel(TCanvas& canvas, const TBox& box, const TCorners& corners, const T
     if (look.Ring > 0) {
         const TRoundRect inner(body.Inset(look.RingWidth), Shrink(bodyCorners, look.RingWidth));
         const TLinearGradient ring = TLinearGradient::Vertical(
-            body, {Stop(0, Lighten(look.RingColor, 0.5f), look.Ring), Stop(1, look.RingColor, look.Ring)});
+            body, {Stop(0, Lighten(look.RingColor, kRingHighlight), look.Ring), Stop(1, look.RingColor, look.Ring)});
         canvas.Fill(TDifference(bodyShape, inner), ring);
     }
     if (look.Gloss > 0) {

@@ -59,6 +59,9 @@ void PaintGelBand(TCanvas& canvas, const TBox& box, const TGelLook& look);
 // The face as it looks disabled: every drawn pixel mixed towards the surface; see-through pixels stay so.
 TRgbImage WashOut(const TRgbImage& image, TRgb surface, float amount);
 
+// A pressed face shows its glyph pushed in by this much, right and down.
+inline constexpr float kPressedShift = 0.5f;
+
 // Disabled faces are the enabled ones washed towards the surface they sit on.
 inline constexpr float kDisabledWash = 0.55f;
 

@@ -13,6 +13,12 @@ namespace {
 constexpr float kGlyphHalfSpan = 0.22f;
 // Frames from this side up get two-pixel bars and heavier pens.
 constexpr int kLargeFrame = 19;
+constexpr int kMenuBars = 3;
+constexpr float kHalfPixel = 0.5f;
+// The two windows of the restore glyph are this much smaller than the glyph.
+constexpr int kRestoreInset = 2;
+// The tick, as shares of its box.
+constexpr TPoint kTick[] = {{0.12f, 0.52f}, {0.4f, 0.8f}, {0.88f, 0.18f}};
 
 struct TGlyphGrid {
     int Left;   // first pixel column of the glyph
@@ -57,9 +63,9 @@ void DrawCaptionGlyph(TCanvas& canvas, TCaptionGlyph glyph, const TBox& frame, c
     switch (glyph) {
     case TCaptionGlyph::ControlBox: {
         // A menu: three bars with a pixel between them.
-        const int height = 3 * g.Bar + 2;
+        const int height = kMenuBars * g.Bar + kMenuBars - 1;
         const int top = g.Top + (e - height + 1) / 2;
-        for (int i = 0; i < 3; ++i)
+        for (int i = 0; i < kMenuBars; ++i)
             canvas.Fill(Pixels(g.Left, top + i * (g.Bar + 1), e, g.Bar), paint);
         break;
     }
@@ -67,12 +73,12 @@ void DrawCaptionGlyph(TCanvas& canvas, TCaptionGlyph glyph, const TBox& frame, c
         const float capHeight = static_cast<float>(e + 1);
         const TTextStyle style{capHeight / kFontCapHeight, g.Pen, 0};
         const float width = TextWidth("?", style);
-        DrawText(canvas, "?", {g.Left + e / 2.0f - width / 2, g.Top - 0.5f}, style, paint);
+        DrawText(canvas, "?", {g.Left + e / 2.0f - width / 2, g.Top - kHalfPixel}, style, paint);
         break;
     }
     case TCaptionGlyph::Maximise: DrawWindow(canvas, g.Left, g.Top, e, g.Bar, paint); break;
     case TCaptionGlyph::Restore: {
-        const int size = e - 2;
+        const int size = e - kRestoreInset;
         const TRoundRect front = Pixels(g.Left - 1, g.Top + e - size - 1, size + 2, size + 2);
         DrawWindow(canvas, g.Left + e - size, g.Top, size, g.Bar - 1, paint, &front);
         DrawWindow(canvas, g.Left, g.Top + e - size, size, g.Bar - 1, paint);
@@ -80,10 +86,10 @@ void DrawCaptionGlyph(TCanvas& canvas, TCaptionGlyph glyph, const TBox& frame, c
     }
     case TCaptionGlyph::Minimise: canvas.Fill(Pixels(g.Left, g.Top + e - 1 - g.Bar, e, g.Bar + 1), paint); break;
     case TCaptionGlyph::Close: {
-        const float a = g.Left + 0.5f + g.Pen / 2;
-        const float b = g.Left + e - 0.5f - g.Pen / 2;
-        const float top = g.Top + 0.5f + g.Pen / 2;
-        const float bottom = g.Top + e - 0.5f - g.Pen / 2;
+        const float a = g.Left + kHalfPixel + g.Pen / 2;
+        const float b = g.Left + e - kHalfPixel - g.Pen / 2;
+        const float top = g.Top + kHalfPixel + g.Pen / 2;
+        const float bottom = g.Top + e - kHalfPixel - g.Pen / 2;
         canvas.Fill(TStroke({{{a, top}, {b, bottom}}, {{b, top}, {a, bottom}}}, g.Pen), paint);
         break;
     }
@@ -102,13 +108,10 @@ void DrawArrow(TCanvas& canvas, TArrow arrow, TPoint c, float size, const TPaint
 }
 
 void DrawCheckMark(TCanvas& canvas, const TBox& box, float halfWidth, const TPaint& paint) {
-    const float w = box.Width();
-    const float h = box.Height();
-    canvas.Fill(TStroke({{{box.Left + w * 0.12f, box.Top + h * 0.52f},
-                          {box.Left + w * 0.4f, box.Top + h * 0.8f},
-                          {box.Left + w * 0.88f, box.Top + h * 0.18f}}},
-                        halfWidth),
-                paint);
+    std::vector<TPoint> tick;
+    for (const TPoint& p : kTick)
+        tick.push_back({box.Left + box.Width() * p.X, box.Top + box.Height() * p.Y});
+    canvas.Fill(TStroke({tick}, halfWidth), paint);
 }
 
 void DrawChevron(TCanvas& canvas, bool up, TPoint c, float size, float halfWidth, const TPaint& paint) {

@@ -4,6 +4,7 @@
 #include "tools/skinart/art/StylePalette.h"
 
 #include <algorithm>
+#include <span>
 
 namespace skinart {
 
@@ -17,6 +18,9 @@ constexpr float kScreenBottom = 0.22f;
 constexpr float kScreenRadius = 0.05f;
 constexpr float kPromptPen = 0.05f;
 constexpr float kMinPromptHalfPen = 0.65f;
+// The prompt "> _", as shares of the screen.
+constexpr TPoint kPromptChevron[] = {{0.16f, 0.26f}, {0.42f, 0.5f}, {0.16f, 0.74f}};
+constexpr TPoint kPromptCursor[] = {{0.54f, 0.74f}, {0.84f, 0.74f}};
 constexpr TRgb kScreen = Hex(0x0A0E12);
 constexpr TRgb kScreenRim = Hex(0x0A1E46);
 constexpr TRgb kPrompt = Hex(0x50FF78);
@@ -33,11 +37,14 @@ void DrawAppMotif(TCanvas& canvas, const TBox& box) {
     canvas.Fill(TRoundRect(screen, side * kScreenRadius), TSolid(kScreen));
     const float sw = screen.Width();
     const float sh = screen.Height();
-    auto at = [&](float x, float y) { return TPoint{screen.Left + sw * x, screen.Top + sh * y}; };
+    auto onScreen = [&](std::span<const TPoint> shares) {
+        std::vector<TPoint> points;
+        for (const TPoint& p : shares)
+            points.push_back({screen.Left + sw * p.X, screen.Top + sh * p.Y});
+        return points;
+    };
     const float halfPen = std::max(kMinPromptHalfPen, side * kPromptPen);
-    canvas.Fill(
-        TStroke({{at(0.16f, 0.26f), at(0.42f, 0.5f), at(0.16f, 0.74f)}, {at(0.54f, 0.74f), at(0.84f, 0.74f)}}, halfPen),
-        TSolid(kPrompt));
+    canvas.Fill(TStroke({onScreen(kPromptChevron), onScreen(kPromptCursor)}, halfPen), TSolid(kPrompt));
 }
 
 std::vector<TRgbaImage> RenderMainIcon() {

@@ -32,15 +32,15 @@ TBox MarkBox(int frameWidth, int height) {
     return {left, top, left + side, top + side};
 }
 
-TRgbImage PaintMarks(const TStylePalette& style, const TArtSpec& spec, TMarkShape shape) {
-    const int w = spec.FrameWidth();
-    const TBox box = MarkBox(w, spec.Height);
+TRgbImage PaintMarks(const TStylePalette& style, const TArtLayout& layout, TMarkShape shape) {
+    const int w = layout.FrameWidth();
+    const TBox box = MarkBox(w, layout.Height);
     const float side = box.Width();
     const float radius = shape == TMarkShape::Round ? side / 2 : style.Mark.CornerRadius;
     const TKeying keying = shape == TMarkShape::Round ? TKeying::Keyed : TKeying::Opaque;
     std::vector<TRgbImage> frames;
     for (const TFrameState& frame : kMarkFrames) {
-        TCanvas canvas(w, spec.Height);
+        TCanvas canvas(w, layout.Height);
         TFace face = style.Mark.Box;
         if (frame.Checked) face.Base = style.Mark.CheckedBox;
         PaintGel(canvas, box, TCorners::All(radius), MakeLook(face, TState::Normal));
@@ -59,19 +59,19 @@ TRgbImage PaintMarks(const TStylePalette& style, const TArtSpec& spec, TMarkShap
 
 } // namespace
 
-TRgbImage PaintCheckBox(const TStylePalette& style, const TArtSpec& spec) {
-    return PaintMarks(style, spec, TMarkShape::Square);
+TRgbImage PaintCheckBox(const TStylePalette& style, const TArtLayout& layout) {
+    return PaintMarks(style, layout, TMarkShape::Square);
 }
 
-TRgbImage PaintRadioButton(const TStylePalette& style, const TArtSpec& spec) {
-    return PaintMarks(style, spec, TMarkShape::Round);
+TRgbImage PaintRadioButton(const TStylePalette& style, const TArtLayout& layout) {
+    return PaintMarks(style, layout, TMarkShape::Round);
 }
 
-TRgbImage PaintMenuCheck(const TStylePalette&, const TArtSpec& spec) {
-    TCanvas canvas(spec.Width, spec.Height);
-    const float span = spec.Width * kMenuTickSpan;
-    const float left = (spec.Width - span) / 2;
-    const float top = (spec.Height - span) / 2;
+TRgbImage PaintMenuCheck(const TStylePalette&, const TArtLayout& layout) {
+    TCanvas canvas(layout.Width, layout.Height);
+    const float span = layout.Width * kMenuTickSpan;
+    const float left = (layout.Width - span) / 2;
+    const float top = (layout.Height - span) / 2;
     DrawCheckMark(canvas, {left, top, left + span, top + span}, kMenuTickHalfPen, TSolid(Black));
     return canvas.FlattenOver(White);
 }

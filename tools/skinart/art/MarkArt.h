@@ -8,8 +8,8 @@
 
 namespace skinart {
 
-TRgbImage PaintCheckBox(const TStylePalette& style, const TArtSpec& spec);
-TRgbImage PaintRadioButton(const TStylePalette& style, const TArtSpec& spec);
-TRgbImage PaintMenuCheck(const TStylePalette& style, const TArtSpec& spec);
+TRgbImage PaintCheckBox(const TStylePalette& style, const TArtLayout& layout);
+TRgbImage PaintRadioButton(const TStylePalette& style, const TArtLayout& layout);
+TRgbImage PaintMenuCheck(const TStylePalette& style, const TArtLayout& layout);
 
 } // namespace skinart

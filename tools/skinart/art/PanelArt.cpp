@@ -27,24 +27,25 @@ TCanvas Face(const TStylePalette& style, int w, int h, TState state) {
 }
 } // namespace
 
-TRgbImage PaintPanelButton(const TStylePalette& style, const TArtSpec& spec) {
-    const int w = spec.FrameWidth();
+TRgbImage PaintPanelButton(const TStylePalette& style, const TArtLayout& layout) {
+    const int w = layout.FrameWidth();
     std::vector<TRgbImage> frames;
     for (const TPanelFrame& frame : kPanelFrames) {
-        TCanvas canvas = Face(style, w, spec.Height, frame.State);
-        DrawChevron(canvas, frame.Expanded, {w / 2.0f, spec.Height / 2.0f}, w * kChevronSpan, kChevronHalfPen,
+        TCanvas canvas = Face(style, w, layout.Height, frame.State);
+        DrawChevron(canvas, frame.Expanded, {w / 2.0f, layout.Height / 2.0f}, w * kChevronSpan, kChevronHalfPen,
                     TSolid(style.Scroll.ArrowGlyph));
         frames.push_back(canvas.FlattenOver(kNeutralRim));
     }
     return TRgbImage::Join(frames);
 }
 
-TRgbImage PaintMdiButtons(const TStylePalette& style, const TArtSpec& spec) {
-    const int w = spec.FrameWidth();
+TRgbImage PaintMdiButtons(const TStylePalette& style, const TArtLayout& layout) {
+    const int w = layout.FrameWidth();
     std::vector<TRgbImage> frames;
     for (TCaptionGlyph glyph : kMdiGlyphs) {
-        TCanvas canvas = Face(style, w, spec.Height, TState::Normal);
-        DrawCaptionGlyph(canvas, glyph, {0, 0, static_cast<float>(w), static_cast<float>(spec.Height)}, TSolid(Black));
+        TCanvas canvas = Face(style, w, layout.Height, TState::Normal);
+        DrawCaptionGlyph(canvas, glyph, {0, 0, static_cast<float>(w), static_cast<float>(layout.Height)},
+                         TSolid(Black));
         frames.push_back(canvas.FlattenOver(kNeutralRim));
     }
     return TRgbImage::Join(frames);

@@ -7,7 +7,7 @@
 
 namespace skinart {
 
-TRgbImage PaintPanelButton(const TStylePalette& style, const TArtSpec& spec);
-TRgbImage PaintMdiButtons(const TStylePalette& style, const TArtSpec& spec);
+TRgbImage PaintPanelButton(const TStylePalette& style, const TArtLayout& layout);
+TRgbImage PaintMdiButtons(const TStylePalette& style, const TArtLayout& layout);
 
 } // namespace skinart

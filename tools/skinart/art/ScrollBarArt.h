@@ -8,7 +8,7 @@
 
 namespace skinart {
 
-TRgbImage PaintScrollArrows(const TStylePalette& style, const TArtSpec& spec);
-TRgbImage PaintScrollThumb(const TStylePalette& style, const TArtSpec& spec);
+TRgbImage PaintScrollArrows(const TStylePalette& style, const TArtLayout& layout);
+TRgbImage PaintScrollThumb(const TStylePalette& style, const TArtLayout& layout);
 
 } // namespace skinart

@@ -11,13 +11,17 @@ namespace {
 
 // Glyphs of faces without a glyph colour of their own are this dark shade of the face.
 constexpr float kGlyphShade = -0.62f;
+// The band's highlight fades to this share of its opacity, then stops sharply, like light on glass.
+constexpr float kBandGlossFade = 0.3f;
+constexpr float kBandGlossEdge = 0.999f;
+constexpr int kStripePitch = 2;
 
 // Darkens every other row: the pinstripes of the aqua look.
 class TPinstripes : public TPaint {
 public:
     explicit TPinstripes(float alpha) : FAlpha(alpha) {}
     TColor At(TPoint p) const override {
-        return ToColor(Black, static_cast<int>(std::floor(p.Y)) % 2 == 1 ? FAlpha : 0.0f);
+        return ToColor(Black, static_cast<int>(std::floor(p.Y)) % kStripePitch == 1 ? FAlpha : 0.0f);
     }
 
 private:
@@ -49,7 +53,7 @@ TRgbImage PaintBand(const TStylePalette& style, int width, int height, TBandEnd 
     const TPinstripes stripes(look.Pinstripes);
     const TLinearGradient gloss = TLinearGradient::Vertical(
         {0, 1, w, 1 + (h - 2) * look.GlossEnd},
-        {Stop(0, White, look.Gloss), Stop(0.999f, White, look.Gloss * 0.3f), Stop(1, White, 0)});
+        {Stop(0, White, look.Gloss), Stop(kBandGlossEdge, White, look.Gloss * kBandGlossFade), Stop(1, White, 0)});
     const TUnion body(cornerBody, sideBody);
     canvas.Fill(body, gradient);
     if (look.Pinstripes > 0) canvas.Fill(body, stripes);
@@ -73,8 +77,7 @@ TRgbImage PaintCaptionButton(const TStylePalette& style, int side, int glyphInde
              MakeLook({faceColor, look.Recipe}, state));
     const TCaptionGlyph glyph = kCaptionGlyphs[glyphIndex];
     const float alpha = look.GlyphAlpha[static_cast<int>(state)];
-    // A pressed face shows its glyph pushed in by half a pixel.
-    const float push = state == TState::Pressed ? 0.5f : 0.0f;
+    const float push = state == TState::Pressed ? kPressedShift : 0.0f;
     const TBox glyphFrame{push, push, s + push, s + push};
     if (look.GlyphShadow > 0)
         DrawCaptionGlyph(canvas, glyph, {glyphFrame.Left, glyphFrame.Top + 1, glyphFrame.Right, glyphFrame.Bottom + 1},
@@ -86,24 +89,24 @@ TRgbImage PaintCaptionButton(const TStylePalette& style, int side, int glyphInde
 
 } // namespace
 
-TRgbImage PaintTitleLeft(const TStylePalette& style, const TArtSpec& spec) {
-    return PaintBand(style, spec.Width, spec.Height, TBandEnd::Left);
+TRgbImage PaintTitleLeft(const TStylePalette& style, const TArtLayout& layout) {
+    return PaintBand(style, layout.Width, layout.Height, TBandEnd::Left);
 }
 
-TRgbImage PaintTitleClient(const TStylePalette& style, const TArtSpec& spec) {
-    return PaintBand(style, spec.Width, spec.Height, TBandEnd::None);
+TRgbImage PaintTitleClient(const TStylePalette& style, const TArtLayout& layout) {
+    return PaintBand(style, layout.Width, layout.Height, TBandEnd::None);
 }
 
-TRgbImage PaintTitleRight(const TStylePalette& style, const TArtSpec& spec) {
-    return PaintBand(style, spec.Width, spec.Height, TBandEnd::Right);
+TRgbImage PaintTitleRight(const TStylePalette& style, const TArtLayout& layout) {
+    return PaintBand(style, layout.Width, layout.Height, TBandEnd::Right);
 }
 
 // Opaque styles draw the faces straight onto the band, so each frame carries the band rows it covers
 // around its face; keyed styles leave those pixels out and blend the rim with the band.
-TRgbImage PaintTitleButtons(const TStylePalette& style, const TArtSpec& spec) {
-    const int side = spec.FrameWidth();
+TRgbImage PaintTitleButtons(const TStylePalette& style, const TArtLayout& layout) {
+    const int side = layout.FrameWidth();
     const TRgbImage behind =
-        PaintBand(style, side, TitleHeight(style), TBandEnd::None).Crop(0, style.TitleButtonTop, side, spec.Height);
+        PaintBand(style, side, TitleHeight(style), TBandEnd::None).Crop(0, style.TitleButtonTop, side, layout.Height);
     std::vector<TRgbImage> frames;
     for (int glyph = 0; glyph < kCaptionGlyphCount; ++glyph)
         for (TState state : kStates)

@@ -7,9 +7,9 @@
 
 namespace skinart {
 
-TRgbImage PaintTitleLeft(const TStylePalette& style, const TArtSpec& spec);
-TRgbImage PaintTitleClient(const TStylePalette& style, const TArtSpec& spec);
-TRgbImage PaintTitleRight(const TStylePalette& style, const TArtSpec& spec);
-TRgbImage PaintTitleButtons(const TStylePalette& style, const TArtSpec& spec);
+TRgbImage PaintTitleLeft(const TStylePalette& style, const TArtLayout& layout);
+TRgbImage PaintTitleClient(const TStylePalette& style, const TArtLayout& layout);
+TRgbImage PaintTitleRight(const TStylePalette& style, const TArtLayout& layout);
+TRgbImage PaintTitleButtons(const TStylePalette& style, const TArtLayout& layout);
 
 } // namespace skinart

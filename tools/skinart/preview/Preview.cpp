@@ -19,12 +19,15 @@ constexpr int kSceneMagnification = 2;
 constexpr int kNarrowButton = 80;
 constexpr int kWideButton = 240;
 constexpr int kTitleWidth = 520;
+constexpr int kButtonHeight = 27;
+constexpr int kSheetMargin = 40;
+constexpr float kByteMax = 255.0f;
 constexpr const char* kStateNames[] = {"normal", "hover", "pressed"};
 constexpr TRgb kDarkBackdrop = Hex(0x203050);
 
 std::string Label(const TArtItem& item) {
-    std::string label = item.Name + " " + std::to_string(item.Spec.Width) + "x" + std::to_string(item.Spec.Height);
-    if (item.Spec.Frames > 1) label += " /" + std::to_string(item.Spec.Frames);
+    std::string label = item.Name + " " + std::to_string(item.Layout.Width) + "x" + std::to_string(item.Layout.Height);
+    if (item.Layout.Frames > 1) label += " /" + std::to_string(item.Layout.Frames);
     return label;
 }
 
@@ -34,7 +37,7 @@ bool BelongsTo(const TArtItem& item, const TStylePalette& style) {
 
 void AddPicture(TPreviewSheet& sheet, const TArtItem& item) {
     const TRgbImage picture = item.Render();
-    const int factor = std::clamp((kSheetWidth - 40) / picture.Width(), 1, kMaxMagnification);
+    const int factor = std::clamp((kSheetWidth - kSheetMargin) / picture.Width(), 1, kMaxMagnification);
     sheet.Add(Label(item), Magnified(picture, factor));
 }
 
@@ -46,8 +49,8 @@ TRgbImage StyleSheet(const TStylePalette& style) {
     sheet.Heading("Button faces stretched nine-slice to 80x27 and 240x27");
     for (TState state : kStates) {
         const char* name = kStateNames[static_cast<int>(state)];
-        sheet.Add(name, ButtonScene(style, kNarrowButton, 27, state).Scaled(kSceneMagnification));
-        sheet.Add(name, ButtonScene(style, kWideButton, 27, state).Scaled(kSceneMagnification));
+        sheet.Add(name, ButtonScene(style, kNarrowButton, kButtonHeight, state).Scaled(kSceneMagnification));
+        sheet.Add(name, ButtonScene(style, kWideButton, kButtonHeight, state).Scaled(kSceneMagnification));
     }
     sheet.Heading("Title bar");
     for (TState state : kStates)
@@ -76,7 +79,7 @@ TRgbImage SharedSheet() {
             for (int y = 0; y < icon.Height; ++y)
                 for (int x = 0; x < icon.Width; ++x) {
                     const TRgba& p = icon.At(x, y);
-                    flat.Set(x, y, Mix(backdrop, {p.R, p.G, p.B}, p.A / 255.0f));
+                    flat.Set(x, y, Mix(backdrop, {p.R, p.G, p.B}, p.A / kByteMax));
                 }
             sheet.Add(std::to_string(icon.Width), flat.Scaled(kIconMagnification));
         }

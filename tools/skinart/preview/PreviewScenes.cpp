@@ -23,6 +23,16 @@ constexpr int kThumbLength = 40;
 constexpr int kThumbOffset = 25;
 constexpr int kSceneGap = 8;
 constexpr float kDarkStripLuminance = 0.55f;
+constexpr int kCaptionLeft = 10;
+constexpr int kSceneInset = 4;
+constexpr int kTabWidth = 30;
+constexpr int kTabPitch = 36;
+constexpr int kTabRowWidth = 120;
+constexpr int kHandleMargin = 4;
+
+int Frames(TStyledArt art) {
+    return StyledArtRow(art).Frames;
+}
 
 // Scenes reuse pictures many times over; each is drawn once.
 const TRgbImage& Picture(const TStylePalette& style, const char* suffix) {
@@ -46,9 +56,10 @@ TRgbImage Surface(const TStylePalette& style, int width, int height) {
 
 // The thumb as the scroll bar composes it: head, stretched body, tail.
 TRgbImage Thumb(const TRgbImage& strip, int length, bool vertical) {
-    TRgbImage head = strip.Frame(3, 0);
-    TRgbImage body = strip.Frame(3, 1);
-    TRgbImage tail = strip.Frame(3, 2);
+    const int pieces = Frames(TStyledArt::ScrollBarTrack);
+    TRgbImage head = strip.Frame(pieces, 0);
+    TRgbImage body = strip.Frame(pieces, 1);
+    TRgbImage tail = strip.Frame(pieces, 2);
     if (vertical) {
         head = TurnRight(head);
         body = TurnRight(body);
@@ -68,8 +79,8 @@ TRgbImage Thumb(const TRgbImage& strip, int length, bool vertical) {
 
 TRgbImage VerticalBar(const TStylePalette& style, int upFrame, int downFrame) {
     const TRgbImage arrows = Picture(style, "SCROLLBAR_BUTTON");
-    const TRgbImage up = arrows.Frame(6, upFrame);
-    const TRgbImage down = arrows.Frame(6, downFrame);
+    const TRgbImage up = arrows.Frame(Frames(TStyledArt::ScrollBarButton), upFrame);
+    const TRgbImage down = arrows.Frame(Frames(TStyledArt::ScrollBarButton), downFrame);
     TRgbImage bar(up.Width(), kScrollBarLength, style.ScrollBackground);
     BlitKeyed(bar, up, 0, 0, up.At(0, 0));
     BlitKeyed(bar, down, 0, kScrollBarLength - down.Height(), down.At(0, 0));
@@ -80,8 +91,9 @@ TRgbImage VerticalBar(const TStylePalette& style, int upFrame, int downFrame) {
 
 TRgbImage HorizontalBar(const TStylePalette& style) {
     const TRgbImage arrows = Picture(style, "SCROLLBAR_BUTTON");
-    const TRgbImage left = TurnLeft(arrows.Frame(6, 0));
-    const TRgbImage right = TurnLeft(arrows.Frame(6, 3));
+    const int frames = Frames(TStyledArt::ScrollBarButton);
+    const TRgbImage left = TurnLeft(arrows.Frame(frames, 0));
+    const TRgbImage right = TurnLeft(arrows.Frame(frames, frames / 2));
     TRgbImage bar(kScrollBarLength, left.Height(), style.ScrollBackground);
     BlitKeyed(bar, left, 0, 0, left.At(0, 0));
     BlitKeyed(bar, right, kScrollBarLength - right.Width(), 0, right.At(0, 0));
@@ -109,7 +121,7 @@ TRgbImage SideBySide(const std::vector<TRgbImage>& parts, TRgb background) {
 
 TRgbImage ButtonScene(const TStylePalette& style, int width, int height, TState state) {
     TRgbImage scene = Surface(style, width, height);
-    NineSlice(Picture(style, "BUTTON").Frame(3, static_cast<int>(state)), scene);
+    NineSlice(Picture(style, "BUTTON").Frame(Frames(TStyledArt::Button), static_cast<int>(state)), scene);
     const int push = state == TState::Pressed ? 1 : 0;
     const int textWidth = LabelWidth(kButtonCaption);
     DrawLabel(scene, kButtonCaption, (width - textWidth) / 2 + push, (height - kCaptionCapHeight) / 2 - 1 + push,
@@ -128,8 +140,7 @@ TRgbImage TitleScene(const TStylePalette& style, int width, TState state) {
     bar.Blit(right, width - right.Width(), 0);
     const int side = buttons.Height();
     auto face = [&](int glyph) {
-        const TRgbImage f = buttons.Frame(18, glyph * 3 + static_cast<int>(state));
-        return f;
+        return buttons.Frame(Frames(TStyledArt::TitleButtons), glyph * std::ssize(kStates) + static_cast<int>(state));
     };
     auto put = [&](const TRgbImage& f, int x) {
         if (style.TitleButtonKeying == TKeying::Keyed)
@@ -165,12 +176,12 @@ TRgbImage BarScene(const TStylePalette& style) {
     DrawLabel(progress, "50%", (kProgressWidth - LabelWidth("50%")) / 2, 1, Black);
     TRgbImage track(kTrackWidth, kTrackHeight, style.ControlBackground);
     const TRgbImage groove = Picture(style, "TRACKBAR_BAR");
-    ThreeSlice(groove, track, 4, kTrackHeight / 2 - groove.Height() / 2, kTrackWidth - 8);
+    ThreeSlice(groove, track, kSceneInset, kTrackHeight / 2 - groove.Height() / 2, kTrackWidth - 2 * kSceneInset);
     const TRgbImage slider = Picture(style, "TRACKBAR_SLIDER");
     BlitKeyed(track, slider, kTrackWidth / 2, (kTrackHeight - slider.Height()) / 2, KeyColor);
     // The vertical bar: the groove laid out lengthwise, then turned; its slider points right.
     TRgbImage lying(kTrackWidth / 2, kTrackHeight, style.ControlBackground);
-    ThreeSlice(groove, lying, 4, kTrackHeight / 2 - groove.Height() / 2, lying.Width() - 8);
+    ThreeSlice(groove, lying, kSceneInset, kTrackHeight / 2 - groove.Height() / 2, lying.Width() - 2 * kSceneInset);
     TRgbImage trackV = TurnLeft(lying);
     const TRgbImage sliderV = Picture(style, "TRACKBAR_SLIDER_V");
     BlitKeyed(trackV, sliderV, (kTrackHeight - sliderV.Width()) / 2, trackV.Height() / 2, KeyColor);
@@ -184,18 +195,18 @@ TRgbImage PanelScene(const TStylePalette& style) {
     panel.FillRect(1, 1, kWidth - 1, panel.Height() - 1, White);
     panel.Blit(strip.Stretched(kWidth - 2, strip.Height()), 1, 0);
     const TRgb ink = Luminance(strip.At(0, strip.Height() / 2)) > kDarkStripLuminance ? Black : White;
-    DrawLabel(panel, kPanelCaption, 10, (strip.Height() - kCaptionCapHeight) / 2 - 1, ink);
+    DrawLabel(panel, kPanelCaption, kCaptionLeft, (strip.Height() - kCaptionCapHeight) / 2 - 1, ink);
     const TRgbImage handle = Picture(style, "SIDECHENNEL_HANDLE");
     const TRgbImage tab = Picture(style, "TAB");
     const TRgbImage line = Picture(style, "TAB_LINE");
-    TRgbImage tabs(120, tab.Height() + line.Height(), style.ControlBackground);
-    for (int x = 4; x + 30 < tabs.Width(); x += 36) {
-        TRgbImage one(30, tab.Height(), style.ControlBackground);
+    TRgbImage tabs(kTabRowWidth, tab.Height() + line.Height(), style.ControlBackground);
+    for (int x = kSceneInset; x + kTabWidth < tabs.Width(); x += kTabPitch) {
+        TRgbImage one(kTabWidth, tab.Height(), style.ControlBackground);
         NineSlice(tab, one);
         tabs.Blit(one, x, 0);
     }
     tabs.Blit(line.Stretched(tabs.Width(), line.Height()), 0, tab.Height());
-    TRgbImage side(handle.Width() + 4, handle.Height(), style.ControlBackground);
+    TRgbImage side(handle.Width() + kHandleMargin, handle.Height(), style.ControlBackground);
     BlitKeyed(side, handle, 0, 0, KeyColor);
     return SideBySide({panel, tabs, side}, style.FormBackground);
 }

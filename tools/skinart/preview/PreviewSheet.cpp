@@ -18,22 +18,28 @@ constexpr int kGap = 10;
 constexpr int kLabelHeight = 14;
 constexpr float kHeadingUnit = 2.0f;
 constexpr int kHeadingHeight = 28;
+constexpr int kHeadingDrop = 4;
+constexpr float kLabelHalfPen = 0.55f;
+constexpr float kLabelSpacing = 1.4f;
+// Room around a label's ink: a pixel each side, and the descenders below the baseline.
+constexpr int kLabelPadding = 2;
+constexpr float kDescentUnits = 3.0f;
 } // namespace
 
 namespace {
 TTextStyle LabelStyle(float unit) {
-    return {unit, 0.55f * unit, 1.4f};
+    return {unit, kLabelHalfPen * unit, kLabelSpacing};
 }
 } // namespace
 
 int LabelWidth(std::string_view text, float unit) {
-    return static_cast<int>(std::ceil(TextWidth(text, LabelStyle(unit)))) + 2;
+    return static_cast<int>(std::ceil(TextWidth(text, LabelStyle(unit)))) + kLabelPadding;
 }
 
 void DrawLabel(TRgbImage& onto, std::string_view text, int x, int y, TRgb color, float unit) {
     const TTextStyle style = LabelStyle(unit);
     const int width = LabelWidth(text, unit);
-    const int height = static_cast<int>(std::ceil((kFontCapHeight + 3) * unit)) + 2;
+    const int height = static_cast<int>(std::ceil((kFontCapHeight + kDescentUnits) * unit)) + kLabelPadding;
     TCanvas canvas(width, height);
     DrawText(canvas, text, {1, 1}, style, TSolid(color));
     onto.Blit(canvas.FlattenOver(onto.Crop(x, y, width, height)), x, y);
@@ -89,7 +95,7 @@ TRgbImage TPreviewSheet::Compose() const {
     TRgbImage sheet(FWidth, y, kSheetColor);
     for (const TPlaced& p : placed) {
         if (p.Block->Picture.Empty()) {
-            DrawLabel(sheet, p.Block->Label, p.X, p.Y + 4, kHeadingColor, kHeadingUnit);
+            DrawLabel(sheet, p.Block->Label, p.X, p.Y + kHeadingDrop, kHeadingColor, kHeadingUnit);
             continue;
         }
         DrawLabel(sheet, p.Block->Label, p.X, p.Y, kLabelColor);

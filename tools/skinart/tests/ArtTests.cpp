@@ -86,9 +86,9 @@ TEST(ArtCatalog, HoldsThePicturesTheEngineLoadsByName) {
                                {"MACOS_MENU_BAR", 1, 22, 1},
                                {"BANNER", 300, 50, 1}}) {
         const TArtItem& item = FindArt(e.Name);
-        EXPECT_EQ(item.Spec.Width, e.Width) << e.Name;
-        EXPECT_EQ(item.Spec.Height, e.Height) << e.Name;
-        EXPECT_EQ(item.Spec.Frames, e.Frames) << e.Name;
+        EXPECT_EQ(item.Layout.Width, e.Width) << e.Name;
+        EXPECT_EQ(item.Layout.Height, e.Height) << e.Name;
+        EXPECT_EQ(item.Layout.Frames, e.Frames) << e.Name;
     }
     EXPECT_THROW(FindArt("DEEPBLUE_SCROLLBUTTON"), std::out_of_range);
     EXPECT_THROW(FindArt("BLUEGLASS_SIDECHANNEL_BAR"), std::out_of_range);
@@ -97,9 +97,9 @@ TEST(ArtCatalog, HoldsThePicturesTheEngineLoadsByName) {
 TEST(ArtCatalog, EveryPictureComesOutAtItsSizeInWholeFrames) {
     for (const TArtItem& item : ArtCatalog()) {
         const TRgbImage& image = Rendered().at(item.Name);
-        EXPECT_EQ(image.Width(), item.Spec.Width) << item.Name;
-        EXPECT_EQ(image.Height(), item.Spec.Height) << item.Name;
-        EXPECT_EQ(item.Spec.Width % item.Spec.Frames, 0) << item.Name;
+        EXPECT_EQ(image.Width(), item.Layout.Width) << item.Name;
+        EXPECT_EQ(image.Height(), item.Layout.Height) << item.Name;
+        EXPECT_EQ(item.Layout.Width % item.Layout.Frames, 0) << item.Name;
     }
 }
 
