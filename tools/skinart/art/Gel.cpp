@@ -1,6 +1,7 @@
 #include "tools/skinart/art/Gel.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace skinart {
 
@@ -11,6 +12,9 @@ constexpr float kGlossFade = 0.25f;
 // stretched sideways stays seamless.
 constexpr float kGlowStart = 0.45f;
 constexpr float kGlowTint = 0.6f;
+// A round face is never stretched: its light pools like in a bubble, from the bottom centre outwards.
+constexpr float kBubbleGlowSpreadX = 0.55f;
+constexpr float kBubbleGlowSpreadY = 0.65f;
 // The pressed body keeps a little of the light at its bottom, reversed from the normal face.
 constexpr float kPressedLightShare = 0.4f;
 // The inner ring is lit at its top: this much lighter than at its bottom.
@@ -54,7 +58,16 @@ void PaintGel(TCanvas& canvas, const TBox& box, const TCorners& corners, const T
     const TCorners bodyCorners = Shrink(corners, 1);
     const TRoundRect bodyShape(body, bodyCorners);
     canvas.Fill(bodyShape, TLinearGradient::Vertical(body, {Stop(0, look.Top), Stop(1, look.Bottom)}));
-    if (look.Glow > 0) {
+    // A circle (a pill is stretched, so it is not one).
+    const bool round = std::abs(body.Width() - body.Height()) < 1 &&
+                       std::min({bodyCorners.TopLeft, bodyCorners.TopRight, bodyCorners.BottomRight,
+                                 bodyCorners.BottomLeft}) >= std::min(body.Width(), body.Height()) / 2;
+    if (look.Glow > 0 && round) {
+        const TRadialGradient glow({body.Centre().X, body.Bottom}, body.Width() * kBubbleGlowSpreadX,
+                                   body.Height() * kBubbleGlowSpreadY,
+                                   {Stop(0, look.GlowColor, look.Glow), Stop(1, look.GlowColor, 0)});
+        canvas.Fill(bodyShape, glow);
+    } else if (look.Glow > 0) {
         const float inset = std::max(1.0f, std::min(bodyCorners.BottomLeft, bodyCorners.BottomRight) / 2);
         const TBox pool{body.Left + inset, body.Top + body.Height() * kGlowStart, body.Right - inset, body.Bottom};
         const TRoundRect poolShape(pool, std::min(pool.Height(), bodyCorners.BottomLeft));

@@ -42,15 +42,6 @@ void TCanvas::Fill(const TShape& shape, const TPaint& paint, float opacity) {
         }
 }
 
-void TCanvas::Draw(const TCanvas& layer, int x, int y) {
-    for (int ly = 0; ly < layer.Height(); ++ly)
-        for (int lx = 0; lx < layer.Width(); ++lx) {
-            const int dx = x + lx;
-            const int dy = y + ly;
-            if (dx >= 0 && dy >= 0 && dx < FWidth && dy < FHeight) Over(Pixel(dx, dy), layer.Pixel(lx, ly));
-        }
-}
-
 TColor TCanvas::At(int x, int y) const {
     const TPremultiplied& p = Pixel(x, y);
     if (p.A <= 0) return {};

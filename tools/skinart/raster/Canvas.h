@@ -24,8 +24,6 @@ public:
 
     // Source-over compositing of the paint, weighted by the shape's coverage and the opacity.
     void Fill(const TShape& shape, const TPaint& paint, float opacity = 1.0f);
-    // Composites another canvas of any size with its top-left corner at (x, y).
-    void Draw(const TCanvas& layer, int x, int y);
 
     // Straight-alpha colour of a pixel.
     TColor At(int x, int y) const;

@@ -16,7 +16,6 @@ public:
 
 class TSolid : public TPaint {
 public:
-    explicit TSolid(TColor c) : FColor(c) {}
     explicit TSolid(TRgb c, float alpha = 1.0f) : FColor(ToColor(c, alpha)) {}
     TColor At(TPoint) const override { return FColor; }
 
