@@ -20,6 +20,7 @@ enum class THandleKind {
     ImageList,
     Menu,
     Window,
+    Timer, // SetTimer ... KillTimer
 };
 
 class THandleCounts {
@@ -33,5 +34,5 @@ public:
     static void Acquired(THandleKind Kind);
     static void Released(THandleKind Kind);
 
-    static constexpr std::size_t KindCount = static_cast<std::size_t>(THandleKind::Window) + 1;
+    static constexpr std::size_t KindCount = static_cast<std::size_t>(THandleKind::Timer) + 1; // the last kind
 };

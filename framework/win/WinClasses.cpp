@@ -1,0 +1,8 @@
+#include "framework/win/WinClasses.h"
+
+#include "framework/core/ClassRegistry.h"
+#include "framework/win/ImageList.h"
+
+void RegisterWinClasses() {
+    RegisterClasses({&TImageList::StaticClassInfo()});
+}
