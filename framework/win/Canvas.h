@@ -4,6 +4,9 @@
 // subclasses, on one it makes itself when first asked (CreateHandle: a bitmap's memory DC). Font, pen and brush
 // are selected into the DC only when an operation needs them, and deselected again when they change or the DC
 // goes away, so their GDI objects can be replaced or deleted safely and a borrowed DC gets its own objects back.
+//
+// TextOut and DrawText are also <windows.h> macros (TextOutA, DrawTextA in this ANSI build). This header
+// includes <windows.h> first, so the method names are rewritten the same way in every file and calls match.
 #pragma once
 
 #include "framework/core/Colors.h"
