@@ -1,0 +1,75 @@
+#include "skin/themes/Vskthemes.h"
+
+#include "framework/core/Properties.h"
+#include "framework/win/Bitmap.h"
+#include "framework/win/Form.h"
+#include "skin/themes/Vskmgr.h"
+#include "skin/themes/Vskpublic.h"
+
+#include <string_view>
+
+namespace {
+
+constexpr const char* SkinnedFormClass = "TvskForm";
+constexpr std::string_view SkinnedClassPrefix = "Tvsk";
+
+// The skinned form frame lives in another part of the engine; it is recognised by its class name, so that
+// reading a style needs nothing but the published properties.
+bool IsSkinnedForm(const TObject& Object) {
+    for (const TClassInfo* Class = &Object.ClassInfo(); Class; Class = Class->Parent())
+        if (Class->Name() == SkinnedFormClass) return true;
+    return false;
+}
+
+void LoadResource(TBitmap& Bmp, const TvskBuiltInEntry& Entry) {
+    if (Entry.Kind == vskKindBitmap) Bmp.LoadFromResourceName(::GetModuleHandleA(nullptr), Entry.Resource);
+}
+
+} // namespace
+
+bool IsSkinnedComponent(const TComponent& Component) {
+    return std::string_view(Component.ClassName()).starts_with(SkinnedClassPrefix);
+}
+
+void GetInsideThemeBitmap(TvskUIStyle UIStyle, int Index, TBitmap* Buf, int SpitCount, int SpitIndex) {
+    if (!Buf) return;
+    const TvskBuiltInEntry Entry = BuiltInThemeEntry(UIStyle, Index);
+    if (SpitCount == 0) {
+        LoadResource(*Buf, Entry);
+        return;
+    }
+    TBitmap Strip;
+    LoadResource(Strip, Entry);
+    SpitBitmap(Strip, *Buf, SpitCount, SpitIndex);
+}
+
+bool UsingFileTheme(const TvskFileTheme* FileTheme, TvskUIStyle UIStyle, TvskUIStyle& VskStyle) {
+    VskStyle = UIStyle;
+    if (UIStyle != FromThemeFile) return false;
+    if (FileTheme && FileTheme->CanUse()) return true;
+    VskStyle = DeepBlue;
+    return false;
+}
+
+TvskUIStyle GetVSKFormStyle(const TComponent* Owner) {
+    const auto* Form = dynamic_cast<const TCustomForm*>(Owner);
+    if (!Form) return DeepBlue;
+    for (int I = 0; I < Form->ControlCount(); ++I) {
+        const TControl* Control = Form->Controls(I);
+        if (IsSkinnedForm(*Control)) return static_cast<TvskUIStyle>(GetOrdProp(*Control, VskUIStyleProperty));
+    }
+    return DeepBlue;
+}
+
+void ContainerApplyUIStyle(const TWinControl& Container, TvskUIStyle UIStyle, TvskFileTheme* FileTheme) {
+    for (int I = 0; I < Container.ControlCount(); ++I) {
+        TControl& Child = *Container.Controls(I);
+        if (!IsHasProperty(Child, VskFileThemeProperty) || !IsHasProperty(Child, VskUIStyleProperty)) continue;
+        SetObjectProp(Child, VskFileThemeProperty, FileTheme);
+        SetOrdProp(Child, VskUIStyleProperty, UIStyle);
+    }
+}
+
+bool IsHasProperty(const TObject& Component, std::string_view Name) {
+    return HasProperty(Component, Name);
+}

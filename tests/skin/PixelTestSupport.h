@@ -1,0 +1,24 @@
+// Pixel helpers of the drawing tests. Coordinate images give every pixel a colour that says where it is, so
+// a test can tell exactly which source pixel landed on each destination pixel.
+#pragma once
+
+#include "framework/core/Colors.h"
+#include "framework/win/Bitmap.h"
+#include "framework/win/Geometry.h"
+
+#include <optional>
+
+// Blue component of every coordinate colour; no background colour of the tests uses it.
+inline constexpr int CoordinateBlue = 0x40;
+// The background the tests draw on.
+inline constexpr TColor Background = RGB(0, 0, 0xC0);
+
+TColor PixelAt(const TBitmap& Bitmap, int X, int Y);
+void PutPixel(TBitmap& Bitmap, int X, int Y, TColor Color);
+void Fill(TBitmap& Bitmap, TColor Color);
+bool AreaIs(const TBitmap& Bitmap, const TRect& Rect, TColor Color);
+
+// A Width x Height image (at most 256 x 256) whose pixel (X, Y) is RGB(X, Y, CoordinateBlue).
+TBitmap& MakeCoordinateImage(TBitmap& Bitmap, int Width, int Height);
+// The source position a coordinate colour names; nothing for any other colour.
+std::optional<TPoint> SourceOf(TColor Color);
