@@ -1,0 +1,176 @@
+// rundriver: runs the program once without a user, for `make run` on a machine without a display.
+//
+//   rundriver PROGRAM.exe SCREENSHOT.bmp
+//
+// Starts PROGRAM in its own folder, waits for its main window, takes what the screen shows of that window, then
+// closes the window the way a user does (WM_CLOSE) and answers the program's "Confirmation" box with Yes. Once the
+// program has ended, the picture is written as a 24-bit BMP. Exit 0 when all of it went so; 1, with a line on
+// stderr and no picture, otherwise.
+#include "framework/win/DeviceContexts.h"
+#include "framework/win/HandleOwners.h"
+#include "framework/win/ScopedGuards.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int ExitOk = 0;
+constexpr int ExitFailed = 1;
+constexpr int ExitUsage = 2;
+
+constexpr DWORD PollInterval = 100;    // ms between looks for a window
+constexpr DWORD WindowTimeout = 60000; // the first start under Wine may set up its prefix
+constexpr DWORD SettleTime = 1500;     // lets the window finish painting before the picture is taken
+constexpr DWORD ConfirmationTimeout = 10000;
+constexpr DWORD ExitTimeout = 10000;
+constexpr const char* ConfirmationCaption = "Confirmation";
+constexpr const char* DialogClass = "#32770";
+
+constexpr WORD BitsPerPixel = 24;
+constexpr DWORD BytesPerPixel = 3;
+constexpr DWORD RowAlignment = 4;
+constexpr WORD BmpSignature = 0x4D42; // "BM"
+
+struct THandleCloser {
+    void operator()(HANDLE Handle) const { ::CloseHandle(Handle); }
+};
+using TKernelHandle = std::unique_ptr<void, THandleCloser>;
+
+struct TWindowSearch {
+    DWORD Process;
+    const char* ClassName; // null: any unowned top-level window
+    const char* Caption;
+    HWND Found;
+};
+
+BOOL CALLBACK MatchWindow(HWND Window, LPARAM Param) {
+    auto& Search = *reinterpret_cast<TWindowSearch*>(Param);
+    DWORD Process = 0;
+    ::GetWindowThreadProcessId(Window, &Process);
+    if (Process != Search.Process || !::IsWindowVisible(Window)) return TRUE;
+    char Text[256] = "";
+    if (Search.ClassName) {
+        ::GetClassNameA(Window, Text, sizeof Text);
+        if (std::string(Text) != Search.ClassName) return TRUE;
+        ::GetWindowTextA(Window, Text, sizeof Text);
+        if (std::string(Text) != Search.Caption) return TRUE;
+    } else if (::GetWindow(Window, GW_OWNER)) {
+        return TRUE;
+    }
+    Search.Found = Window;
+    return FALSE;
+}
+
+// Waits for a visible top-level window of the process; null when the time runs out or the process ends.
+HWND WaitForWindow(HANDLE Process, DWORD ProcessId, const char* ClassName, const char* Caption, DWORD Timeout) {
+    for (DWORD Waited = 0; Waited < Timeout; Waited += PollInterval) {
+        TWindowSearch Search{ProcessId, ClassName, Caption, nullptr};
+        ::EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&Search));
+        if (Search.Found) return Search.Found;
+        if (::WaitForSingleObject(Process, PollInterval) == WAIT_OBJECT_0) return nullptr;
+    }
+    return nullptr;
+}
+
+// The window's area of the screen as the bytes of a bottom-up 24-bit BMP file; empty when it cannot be taken.
+std::vector<char> WindowPicture(HWND Window) {
+    RECT Rect;
+    ::GetWindowRect(Window, &Rect);
+    const LONG Width = Rect.right - Rect.left;
+    const LONG Height = Rect.bottom - Rect.top;
+    BITMAPINFOHEADER Info{};
+    Info.biSize = sizeof Info;
+    Info.biWidth = Width;
+    Info.biHeight = Height;
+    Info.biPlanes = 1;
+    Info.biBitCount = BitsPerPixel;
+    Info.biCompression = BI_RGB;
+    const DWORD Stride = (Width * BytesPerPixel + RowAlignment - 1) / RowAlignment * RowAlignment;
+    Info.biSizeImage = Stride * Height;
+
+    TWindowDC Screen(nullptr);
+    TMemoryDCHandle Memory(::CreateCompatibleDC(Screen.Handle()));
+    void* Bits = nullptr;
+    TBitmapHandle Picture(
+        ::CreateDIBSection(Screen.Handle(), reinterpret_cast<BITMAPINFO*>(&Info), DIB_RGB_COLORS, &Bits, nullptr, 0));
+    if (!Memory || !Picture) return {};
+    {
+        TSelectObjectGuard Select(Memory.Get(), Picture.Get());
+        ::BitBlt(Memory.Get(), 0, 0, Width, Height, Screen.Handle(), Rect.left, Rect.top, SRCCOPY);
+        ::GdiFlush();
+    }
+
+    BITMAPFILEHEADER Header{};
+    Header.bfType = BmpSignature;
+    Header.bfOffBits = sizeof Header + sizeof Info;
+    Header.bfSize = Header.bfOffBits + Info.biSizeImage;
+    std::vector<char> File;
+    const auto Append = [&File](const void* Data, std::size_t Size) {
+        File.insert(File.end(), static_cast<const char*>(Data), static_cast<const char*>(Data) + Size);
+    };
+    Append(&Header, sizeof Header);
+    Append(&Info, sizeof Info);
+    Append(Bits, Info.biSizeImage);
+    return File;
+}
+
+bool WriteFile(const std::string& FileName, const std::vector<char>& Bytes) {
+    FILE* File = std::fopen(FileName.c_str(), "wb");
+    if (!File) return false;
+    const bool Written = std::fwrite(Bytes.data(), Bytes.size(), 1, File) == 1;
+    return std::fclose(File) == 0 && Written;
+}
+
+int Fail(const char* Message, const std::string& Detail = "") {
+    std::fprintf(stderr, "rundriver: %s%s\n", Message, Detail.c_str());
+    return ExitFailed;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    constexpr int ExpectedArgs = 3;
+    if (argc != ExpectedArgs) {
+        std::fputs("usage: rundriver PROGRAM.exe SCREENSHOT.bmp\n", stderr);
+        return ExitUsage;
+    }
+    const std::string Program = argv[1];
+    const std::string Screenshot = argv[2];
+    const std::size_t Slash = Program.find_last_of("\\/");
+    const std::string Folder = Slash == std::string::npos ? std::string(".") : Program.substr(0, Slash + 1);
+
+    STARTUPINFOA Startup{};
+    Startup.cb = sizeof Startup;
+    PROCESS_INFORMATION Started{};
+    std::vector<char> CommandLine(Program.begin(), Program.end());
+    CommandLine.push_back('\0');
+    if (!::CreateProcessA(Program.c_str(), CommandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, Folder.c_str(),
+                          &Startup, &Started))
+        return Fail("cannot start ", Program);
+    const TKernelHandle Process(Started.hProcess);
+    const TKernelHandle Thread(Started.hThread);
+
+    const HWND Main = WaitForWindow(Process.get(), Started.dwProcessId, nullptr, nullptr, WindowTimeout);
+    if (!Main) return Fail("the program showed no window");
+    ::WaitForInputIdle(Process.get(), SettleTime);
+    ::Sleep(SettleTime);
+    const std::vector<char> Picture = WindowPicture(Main);
+    if (Picture.empty()) return Fail("cannot take the window's picture");
+
+    ::PostMessageA(Main, WM_CLOSE, 0, 0);
+    const HWND Confirmation =
+        WaitForWindow(Process.get(), Started.dwProcessId, DialogClass, ConfirmationCaption, ConfirmationTimeout);
+    if (!Confirmation) return Fail("closing asked no confirmation");
+    ::PostMessageA(Confirmation, WM_COMMAND, MAKEWPARAM(IDYES, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(Confirmation, IDYES)));
+    if (::WaitForSingleObject(Process.get(), ExitTimeout) != WAIT_OBJECT_0)
+        return Fail("the program did not end after Yes");
+    // Written only now, so that a screenshot means the whole run went as it should.
+    if (!WriteFile(Screenshot, Picture)) return Fail("cannot write ", Screenshot);
+    return ExitOk;
+}
