@@ -1,5 +1,5 @@
 // The helpers that work on controls and windows: painting the parent under a see-through control, window
-// borders, the transparent window style, placing controls and the focus question without a main form.
+// borders, the transparent window style and the focus question without a main form.
 #include "PixelTestSupport.h"
 #include "ThemeConsumer.h"
 
@@ -88,15 +88,6 @@ TEST_F(ControlHelpersTest, SetWinControlTransparentClearsOpaqueAndSetsTheExStyle
     SetWinControlTransparent(*Panel);
     EXPECT_FALSE(Panel->ControlStyle().Contains(csOpaque));
     EXPECT_TRUE(::GetWindowLongPtrA(Panel->Handle(), GWL_EXSTYLE) & WS_EX_TRANSPARENT);
-}
-
-TEST_F(ControlHelpersTest, PlaceControlMovesOrGivesBounds) {
-    auto* Control = new TvskTestConsumer(Form.get());
-    Control->SetBounds(1, 2, 3, 4);
-    PlaceControl(*Control, TPoint(10, 20));
-    EXPECT_EQ(Control->BoundsRect(), TRect(10, 20, 13, 24));
-    PlaceControl(*Control, TRect(5, 6, 35, 46));
-    EXPECT_EQ(Control->BoundsRect(), TRect(5, 6, 35, 46));
 }
 
 TEST_F(ControlHelpersTest, WithoutAMainFormOnlyAnActiveFormHasFocus) {

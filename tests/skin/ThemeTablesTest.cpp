@@ -1,5 +1,4 @@
 // The entry tables and the getters that read them.
-#include "framework/core/PropInfo.h"
 #include "skin/themes/Vskthemetables.h"
 
 #include <gtest/gtest.h>
@@ -70,14 +69,6 @@ TEST(ThemeTablesTest, KeysAreUniqueAndFoundIgnoringCase) {
     EXPECT_STREQ(ThemeEntryKey(VSK_THEME_TOOL_BAR_BUTTON_DOWN_BACKGROUND_COLOR), "ToolBarButtonDownBackgroundColor");
     EXPECT_EQ(FindThemeEntry("ControlFontColour"), 0);
     EXPECT_EQ(FindThemeEntry(""), 0);
-}
-
-TEST(ThemeTablesTest, StyleNamesAreStoredByName) {
-    EXPECT_EQ(TvskUIStyleInfo.IndexOf("blueglass"), BlueGlass);
-    EXPECT_EQ(TvskUIStyleInfo.Names[FromThemeFile], "FromThemeFile");
-    EXPECT_EQ(TvskUIStyleInfo.Names[DeepBlue], "DeepBlue");
-    EXPECT_EQ(TvskUIStyleInfo.Names.size(), 6u);
-    EXPECT_EQ(sizeof(TvskUIStyle), 1u);
 }
 
 } // namespace
