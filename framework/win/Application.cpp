@@ -85,6 +85,7 @@ void TApplication::Run() {
     if (FMainForm && !FMainForm->Visible()) FMainForm->Show();
     while (!FTerminated)
         HandleMessage();
+    FTerminated = false;
 }
 
 void TApplication::HandleMessage() {

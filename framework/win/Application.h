@@ -58,7 +58,8 @@ public:
         return Form;
     }
 
-    // Shows the main form and handles messages until Terminate.
+    // Shows the main form and handles messages until Terminate. Terminated is cleared again when Run returns,
+    // so that the application can run another main form later.
     void Run();
     void Terminate() { ::PostQuitMessage(0); }
     bool Terminated() const { return FTerminated; }

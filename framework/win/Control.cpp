@@ -58,7 +58,11 @@ TControl::TControl(TComponent* AOwner)
     FConstraints->OnChange.Bind(this, &TControl::ConstraintsChanged);
 }
 
-TControl::~TControl() = default;
+// Also a control that was not destroyed with delete (one on the stack) has its windows and children go while
+// it is still a control.
+TControl::~TControl() {
+    BeforeDestruction();
+}
 
 void TControl::Destroying() {
     inherited::Destroying();
@@ -82,9 +86,9 @@ LRESULT TControl::Perform(UINT Msg, WPARAM WParam, LPARAM LParam) {
 
 void TControl::WndProc(TMessage& Message) {
     switch (Message.Msg) {
-    case WM_LBUTTONDOWN: WMLButtonDown(Message, mbLeft); break;
-    case WM_RBUTTONDOWN: WMLButtonDown(Message, mbRight); break;
-    case WM_MBUTTONDOWN: WMLButtonDown(Message, mbMiddle); break;
+    case WM_LBUTTONDOWN: WMButtonDown(Message, mbLeft); break;
+    case WM_RBUTTONDOWN: WMButtonDown(Message, mbRight); break;
+    case WM_MBUTTONDOWN: WMButtonDown(Message, mbMiddle); break;
     case WM_LBUTTONDBLCLK: WMButtonDblClk(Message, mbLeft); break;
     case WM_RBUTTONDBLCLK: WMButtonDblClk(Message, mbRight); break;
     case WM_MBUTTONDBLCLK: WMButtonDblClk(Message, mbMiddle); break;
@@ -127,7 +131,10 @@ void TControl::DefaultHandler(TMessage& Message) {
 
 // Mouse ---------------------------------------------------------------------------------------------------
 
-void TControl::WMLButtonDown(TMessage& Message, TMouseButton Button) {
+// Mouse messages get their default handling first (a system control places its caret or presses its
+// button), then the framework's: capture, clicks and the mouse events.
+void TControl::WMButtonDown(TMessage& Message, TMouseButton Button) {
+    DefaultHandler(Message);
     if (Button == mbLeft) {
         if (FControlStyle.Contains(csCaptureMouse)) SetMouseCapture(true);
         if (FControlStyle.Contains(csClickEvents)) FControlState.Include(csClicked);
@@ -137,15 +144,20 @@ void TControl::WMLButtonDown(TMessage& Message, TMouseButton Button) {
 
 void TControl::WMButtonDblClk(TMessage& Message, TMouseButton Button) {
     if (!FControlStyle.Contains(csDoubleClicks)) {
-        WMLButtonDown(Message, Button);
+        // Without double clicks, a fast second press is a press like any other, for the system too.
+        static constexpr UINT Presses[] = {WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_MBUTTONDOWN};
+        Message.Msg = Presses[Button];
+        WMButtonDown(Message, Button);
         return;
     }
+    DefaultHandler(Message);
     if (Button == mbLeft && FControlStyle.Contains(csCaptureMouse)) SetMouseCapture(true);
     DoMouseDown(Message, Button, {ssDouble});
     if (Button == mbLeft) DblClick();
 }
 
 void TControl::WMButtonUp(TMessage& Message, TMouseButton Button) {
+    DefaultHandler(Message);
     if (Button == mbLeft) {
         if (FControlStyle.Contains(csCaptureMouse)) SetMouseCapture(false);
         if (FControlState.Contains(csClicked)) {
@@ -159,6 +171,7 @@ void TControl::WMButtonUp(TMessage& Message, TMouseButton Button) {
 }
 
 void TControl::WMMouseMove(TMessage& Message) {
+    DefaultHandler(Message);
     const TPoint P = MousePoint(Message);
     MouseMove(KeysToShiftState(Message.WParam), P.x, P.y);
 }
@@ -278,19 +291,19 @@ void TControl::ApplyParentStyle() {
 void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
     const SIZE Size = FConstraints->Limits().Apply({AWidth, AHeight});
     if (ALeft == FLeft && ATop == FTop && Size.cx == FWidth && Size.cy == FHeight) return;
-    const int OldWidth = FWidth;
-    const int OldHeight = FHeight;
-    InvalidateControl();
+    const TRect Old = BoundsRect();
     FLeft = ALeft;
     FTop = ATop;
     FWidth = Size.cx;
     FHeight = Size.cy;
     if (!FAnchorMove) UpdateAnchorRules();
-    BoundsChanged(OldWidth, OldHeight);
+    BoundsChanged(Old);
     if (!FAnchorMove) RequestAlign();
 }
 
-void TControl::BoundsChanged(int, int) {
+void TControl::BoundsChanged(const TRect& Old) {
+    if (FParent && FParent->HandleAllocated() && FVisible)
+        ::InvalidateRect(FParent->Handle(), &Old, !FControlStyle.Contains(csOpaque));
     InvalidateControl();
     if ((FWidth != FResizedTo.cx || FHeight != FResizedTo.cy) && !IsLoading()) Resize();
 }
@@ -326,7 +339,7 @@ void TControl::SetAlign(TAlign Value) {
     FAlign = Value;
     // Leaving a side keeps the size it had before it was stretched along that side.
     if (Old == alNone || Value == alNone) UpdateAnchorRules();
-    RequestAlign();
+    if (FParent) FParent->AlignControl(this);
 }
 
 void TControl::SetAnchors(TAnchors Value) {
@@ -512,7 +525,8 @@ void TControl::Loaded() {
 // Painting ------------------------------------------------------------------------------------------------
 
 void TControl::InvalidateControl() {
-    if (!FParent || !FParent->HandleAllocated() || !FVisible) return;
+    // A windowed control repaints its own window.
+    if (!FParent || !FParent->HandleAllocated() || !FVisible || dynamic_cast<TWinControl*>(this)) return;
     const TRect Area = BoundsRect();
     ::InvalidateRect(FParent->Handle(), &Area, !FControlStyle.Contains(csOpaque));
 }

@@ -167,8 +167,8 @@ protected:
     virtual void DblClick();
     virtual void Resize();
 
-    // Bounds changed from (OldWidth, OldHeight): windowed controls move their window, graphic ones repaint.
-    virtual void BoundsChanged(int OldWidth, int OldHeight);
+    // Bounds changed from Old: windowed controls move their window, graphic ones repaint both places.
+    virtual void BoundsChanged(const TRect& Old);
     // The control's part of the parent's area needs repainting (graphic controls).
     void InvalidateControl();
     virtual void SetZOrder(bool TopMost);
@@ -187,7 +187,7 @@ protected:
     bool IsDestroying() const { return ComponentState().Contains(csDestroying); }
 
     // Message handlers of TControl.
-    void WMLButtonDown(TMessage& Message, TMouseButton Button);
+    void WMButtonDown(TMessage& Message, TMouseButton Button);
     void WMButtonDblClk(TMessage& Message, TMouseButton Button);
     void WMButtonUp(TMessage& Message, TMouseButton Button);
     void WMMouseMove(TMessage& Message);

@@ -110,7 +110,9 @@ TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner), FIcon(std::m
     Screen->AddForm(this);
 }
 
-TCustomForm::~TCustomForm() = default;
+TCustomForm::~TCustomForm() {
+    BeforeDestruction();
+}
 
 void TCustomForm::Destroying() {
     try {
@@ -218,6 +220,8 @@ void TCustomForm::WindowCreated() {
 }
 
 void TCustomForm::DestroyWnd() {
+    // The menu bar belongs to the menu component: the window must not take it along.
+    if (FMenu && FFormStyle != fsMDIChild && HandleAllocated()) ::SetMenu(Handle(), nullptr);
     if (FFormStyle == fsMDIChild && HandleAllocated())
         ::SendMessageA(::GetParent(Handle()), WM_MDIDESTROY, reinterpret_cast<WPARAM>(Handle()), 0);
     FMDIClient.Destroy();

@@ -1,6 +1,7 @@
 #include "framework/win/Timer.h"
 
 #include "framework/core/Properties.h"
+#include "framework/win/SystemTimer.h"
 #include "framework/win/UtilityWindow.h"
 
 #include <algorithm>
@@ -43,14 +44,14 @@ void TTimer::Loaded() {
 
 // The system timer is made again on every change; while stopped there is neither timer nor window.
 void TTimer::UpdateTimer() {
-    if (FWindow) ::KillTimer(FWindow->Handle(), TimerId);
+    FSystemTimer.reset();
     const bool Runs = FEnabled && FInterval > 0 && !ComponentState().Contains(csLoading);
     if (!Runs) {
         FWindow.reset();
         return;
     }
     if (!FWindow) FWindow = std::make_unique<TUtilityWindow>([this](TMessage& M) { return WindowMessage(M); });
-    ::SetTimer(FWindow->Handle(), TimerId, static_cast<UINT>(FInterval), nullptr);
+    FSystemTimer = std::make_unique<TSystemTimer>(FWindow->Handle(), TimerId, static_cast<UINT>(FInterval));
 }
 
 bool TTimer::WindowMessage(TMessage& Message) {

@@ -7,6 +7,7 @@
 
 #include <memory>
 
+class TSystemTimer;
 class TUtilityWindow;
 struct TMessage;
 
@@ -37,4 +38,5 @@ private:
     bool FEnabled = true;
     int FInterval = 1000;
     std::unique_ptr<TUtilityWindow> FWindow;
+    std::unique_ptr<TSystemTimer> FSystemTimer; // goes before its window
 };

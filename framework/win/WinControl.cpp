@@ -52,7 +52,9 @@ TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner), FBrush(std::mak
     FBrush->SetColor(Color());
 }
 
-TWinControl::~TWinControl() = default;
+TWinControl::~TWinControl() {
+    BeforeDestruction();
+}
 
 void TWinControl::Destroying() {
     // The window and the child controls go while this control is still whole, so that every message they
@@ -464,10 +466,10 @@ bool TWinControl::Showing() const {
     return FHandle && ::IsWindowVisible(FHandle.Get());
 }
 
-void TWinControl::BoundsChanged(int OldWidth, int OldHeight) {
+void TWinControl::BoundsChanged(const TRect& Old) {
     if (FHandle)
         ::SetWindowPos(FHandle.Get(), nullptr, Left(), Top(), Width(), Height(), SWP_NOZORDER | SWP_NOACTIVATE);
-    else if (Width() != OldWidth || Height() != OldHeight)
+    else if (Width() != Old.Width() || Height() != Old.Height())
         ClientResized();
 }
 

@@ -148,7 +148,7 @@ protected:
     // Whether a key message is a menu shortcut (pop-up menus up the parent chain, then the form's menu).
     bool IsMenuKey(const TMessage& Message);
 
-    void BoundsChanged(int OldWidth, int OldHeight) override;
+    void BoundsChanged(const TRect& Old) override;
     void SetZOrder(bool TopMost) override;
     void Destroying() override;
     // The bounds of the window as it is now, taken over after the system moved or sized it.

@@ -6,6 +6,7 @@ target_sources(vantrel_win PRIVATE
     WindowHandle.cpp
     UtilityWindow.cpp
     MouseHover.cpp
+    SystemTimer.cpp
     # Controls
     Accelerators.cpp
     Alignment.cpp

@@ -17,6 +17,15 @@ void PumpMessages() {
     }
 }
 
+bool PumpUntil(const std::function<bool()>& Done, int Milliseconds) {
+    const DWORD Start = ::GetTickCount();
+    while (!Done() && ::GetTickCount() - Start < static_cast<DWORD>(Milliseconds)) {
+        Application->ProcessMessages();
+        ::Sleep(5);
+    }
+    return Done();
+}
+
 THandleSnapshot HandleSnapshot() {
     THandleSnapshot Counts{};
     for (std::size_t Kind = 0; Kind < Counts.size(); ++Kind)

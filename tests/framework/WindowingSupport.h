@@ -8,6 +8,7 @@
 #include "framework/win/Messages.h"
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,6 +18,8 @@ class TWinControl;
 
 // Handles every message waiting (several rounds, so that messages posted while handling are seen too).
 void PumpMessages();
+// Handles messages until Done() says so or Milliseconds have passed; returns Done().
+bool PumpUntil(const std::function<bool()>& Done, int Milliseconds);
 
 // Every live handle count, by kind.
 using THandleSnapshot = std::array<long, THandleCounts::KindCount>;
