@@ -45,6 +45,7 @@ void TControl::Publish(TPublisher<TControl>& p) {
     p.Event("OnMouseMove", &TControl::OnMouseMove);
     p.Event("OnMouseUp", &TControl::OnMouseUp);
     p.Event("OnResize", &TControl::OnResize);
+    p.Event("OnConstrainedResize", &TControl::OnConstrainedResize);
 }
 
 namespace {
@@ -289,7 +290,7 @@ void TControl::ApplyParentStyle() {
 // Bounds --------------------------------------------------------------------------------------------------
 
 void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
-    const SIZE Size = FConstraints->Limits().Apply({AWidth, AHeight});
+    const SIZE Size = SizeLimits().Apply({AWidth, AHeight});
     if (ALeft == FLeft && ATop == FTop && Size.cx == FWidth && Size.cy == FHeight) return;
     const TRect Old = BoundsRect();
     FLeft = ALeft;
@@ -360,11 +361,17 @@ TRect TControl::AnchorPlace(SIZE ParentSize) {
         FAnchorRule = {BoundsRect(), ParentSize};
         return BoundsRect();
     }
-    return AnchoredBounds(FAnchors, FAnchorRule, ParentSize, FConstraints->Limits());
+    return AnchoredBounds(FAnchors, FAnchorRule, ParentSize, SizeLimits());
 }
 
 void TControl::RequestAlign() {
     if (FParent && (FAlign != alNone || FAnchors != DefaultAnchors)) FParent->AlignControl(this);
+}
+
+TSizeLimits TControl::SizeLimits() {
+    TSizeLimits Limits = FConstraints->Limits();
+    OnConstrainedResize(this, Limits.MinWidth, Limits.MinHeight, Limits.MaxWidth, Limits.MaxHeight);
+    return Limits;
 }
 
 void TControl::SetConstraints(const TSizeConstraints* Value) {
@@ -372,7 +379,7 @@ void TControl::SetConstraints(const TSizeConstraints* Value) {
 }
 
 void TControl::ConstraintsChanged(TObject*) {
-    const SIZE Size = FConstraints->Limits().Apply({FWidth, FHeight});
+    const SIZE Size = SizeLimits().Apply({FWidth, FHeight});
     if (Size.cx != FWidth || Size.cy != FHeight) SetBounds(FLeft, FTop, Size.cx, Size.cy);
 }
 

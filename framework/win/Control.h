@@ -28,6 +28,9 @@ class TWinControl;
 
 using TMouseEvent = TEvent<TObject* /*Sender*/, TMouseButton, TShiftState, int /*X*/, int /*Y*/>;
 using TMouseMoveEvent = TEvent<TObject* /*Sender*/, TShiftState, int /*X*/, int /*Y*/>;
+// Asked before every change of size: the handler may change the limits the new size is kept within.
+using TConstrainedResizeEvent = TEvent<TObject* /*Sender*/, int& /*MinWidth*/, int& /*MinHeight*/,
+                                       int& /*MaxWidth*/, int& /*MaxHeight*/>;
 
 class TControl : public TComponent {
     VSK_CLASS(TControl, TComponent)
@@ -78,6 +81,8 @@ public:
     void SetAnchors(TAnchors Value);
     TSizeConstraints* Constraints() const { return FConstraints.get(); }
     void SetConstraints(const TSizeConstraints* Value);
+    // The limits a new size is kept within now: Constraints, as OnConstrainedResize may change them.
+    TSizeLimits SizeLimits();
 
     bool Visible() const { return FVisible; }
     void SetVisible(bool Value);
@@ -146,6 +151,7 @@ public:
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;
     TNotifyEvent OnResize;
+    TConstrainedResizeEvent OnConstrainedResize;
 
     // Descriptions nest controls: the enclosing control becomes the parent.
     void SetParentComponent(TComponent* Value) override;

@@ -29,7 +29,6 @@ void TCustomForm::Publish(TPublisher<TCustomForm>& p) {
         .Default(DefaultBorderIcons);
     p.Enum("BorderStyle", &TCustomForm::BorderStyle, &TCustomForm::SetBorderStyle, TFormBorderStyleInfo)
         .Default(bsSizeable);
-    p.Int("BorderWidth", &TCustomForm::BorderWidth, &TCustomForm::SetBorderWidth).Default(0);
     p.Str("Caption", &TCustomForm::Caption, &TCustomForm::SetCaption);
     p.Enum("FormStyle", &TCustomForm::FormStyle, &TCustomForm::SetFormStyle, TFormStyleInfo).Default(fsNormal);
     p.Object("Icon", &TCustomForm::Icon, &TCustomForm::SetIcon);

@@ -16,7 +16,6 @@ void TCustomPanel::Publish(TPublisher<TCustomPanel>& p) {
     p.Enum("BevelOuter", &TCustomPanel::BevelOuter, &TCustomPanel::SetBevelOuter, TBevelCutInfo).Default(bvRaised);
     p.Int("BevelWidth", &TCustomPanel::BevelWidth, &TCustomPanel::SetBevelWidth).Default(1);
     p.Enum("BorderStyle", &TCustomPanel::BorderStyle, &TCustomPanel::SetBorderStyle, TBorderStyleInfo).Default(bsNone);
-    p.Int("BorderWidth", &TCustomPanel::BorderWidth, &TCustomPanel::SetBorderWidth).Default(0);
     p.Str("Caption", &TCustomPanel::Caption, &TCustomPanel::SetCaption);
     p.Bool("ParentBackground", &TCustomPanel::ParentBackground, &TCustomPanel::SetParentBackground).Stored(false);
 }

@@ -22,6 +22,7 @@
 VSK_IMPLEMENT_CLASS(TWinControl)
 
 void TWinControl::Publish(TPublisher<TWinControl>& p) {
+    p.Int("BorderWidth", &TWinControl::BorderWidth, &TWinControl::SetBorderWidth).Default(0);
     p.Int("TabOrder", &TWinControl::TabOrder, &TWinControl::SetTabOrder);
     p.Bool("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop);
     p.Event("OnEnter", &TWinControl::OnEnter);
@@ -209,6 +210,7 @@ void TWinControl::WndProc(TMessage& Message) {
     case WM_SETFOCUS: WMSetFocus(Message); break;
     case WM_KILLFOCUS: WMKillFocus(Message); break;
     case WM_SETCURSOR: WMSetCursor(Message); break;
+    case WM_GETMINMAXINFO: WMGetMinMaxInfo(Message); break;
     case WM_MOUSEMOVE:
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
@@ -528,7 +530,7 @@ void TWinControl::AlignControls(TControl* AControl, TRect& Rect) {
     int Priority = -1;
     for (TControl* Child : FControls) {
         if (Child == AControl) Priority = static_cast<int>(Items.size());
-        Items.push_back({Child->Align(), Child->Visible(), Child->BoundsRect(), Child->Constraints()->Limits()});
+        Items.push_back({Child->Align(), Child->Visible(), Child->BoundsRect(), Child->SizeLimits()});
     }
     AlignItems(Items, Rect, Priority);
     const TRect Client = ClientRect();
@@ -829,6 +831,17 @@ void TWinControl::WMSetCursor(TMessage& Message) {
         }
     }
     DefaultHandler(Message);
+}
+
+// Sizing by the user (or the system) keeps within the constraints as well.
+void TWinControl::WMGetMinMaxInfo(TMessage& Message) {
+    DefaultHandler(Message);
+    const TSizeLimits Limits = SizeLimits();
+    auto* Info = reinterpret_cast<MINMAXINFO*>(Message.LParam);
+    if (Limits.MinWidth > 0) Info->ptMinTrackSize.x = Limits.MinWidth;
+    if (Limits.MinHeight > 0) Info->ptMinTrackSize.y = Limits.MinHeight;
+    if (Limits.MaxWidth > 0) Info->ptMaxTrackSize.x = Limits.MaxWidth;
+    if (Limits.MaxHeight > 0) Info->ptMaxTrackSize.y = Limits.MaxHeight;
 }
 
 // Focus and keyboard -------------------------------------------------------------------------------------

@@ -185,6 +185,7 @@ private:
     void WMSetFocus(TMessage& Message);
     void WMKillFocus(TMessage& Message);
     void WMSetCursor(TMessage& Message);
+    void WMGetMinMaxInfo(TMessage& Message);
     void WMMouse(TMessage& Message);
     void WMMouseLeave();
     void WMCaptureChanged(TMessage& Message);

@@ -1,0 +1,158 @@
+// The tool bar over ToolbarWindow32: buttons bound to the top-level items of a menu (a menu bar), their
+// menus dropping down, clicks, custom drawing of the bar and of each button, and its size and edges.
+#include "CommonControlsSupport.h"
+#include "TestSupport.h"
+#include "WindowingSupport.h"
+
+#include "framework/win/Form.h"
+#include "framework/win/MainMenu.h"
+#include "framework/win/ToolBar.h"
+
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+TMenuItem* NewItem(TComponent* Owner, TMenuItem* Parent, const std::string& Caption) {
+    auto* Item = new TMenuItem(Owner);
+    Item->SetCaption(Caption);
+    Parent->Add(Item);
+    return Item;
+}
+
+// A menu bar as the skinned form builds one: one grouped, auto-sized button per top-level item.
+struct ToolBarTest : ::testing::Test {
+    std::unique_ptr<TForm> Form = std::make_unique<TForm>(nullptr);
+    TMainMenu* Menu = new TMainMenu(Form.get());
+    TMenuItem* File = NewItem(Form.get(), Menu->Items(), "&File");
+    TMenuItem* Open = NewItem(Form.get(), File, "&Open");
+    TMenuItem* Edit = NewItem(Form.get(), Menu->Items(), "&Edit");
+    TMenuItem* Copy = NewItem(Form.get(), Edit, "&Copy");
+    TMenuItem* Help = NewItem(Form.get(), Menu->Items(), "&Help");
+    TToolBar* Bar = new TToolBar(Form.get());
+    int Opened = 0;
+    int FileClicks = 0;
+    int HelpClicks = 0;
+
+    ToolBarTest() {
+        Form->SetBounds(20, 20, 400, 200);
+        Bar->SetParent(Form.get());
+        Bar->SetFlat(true);
+        Bar->SetEdgeBorders({});
+        Bar->SetShowCaptions(true);
+        Bar->SetAutoSize(true);
+        Edit->SetEnabled(false);
+        for (int I = 0; I < Menu->Items()->Count(); ++I) {
+            auto* Button = new TToolButton(Form.get());
+            Button->SetParent(Bar);
+            Button->SetGrouped(true);
+            Button->SetAutoSize(true);
+            Button->SetMenuItem(Menu->Items()->Items(I));
+        }
+        Open->OnClick = [this](TObject*) { ++Opened; };
+        File->OnClick = [this](TObject*) { ++FileClicks; };
+        Help->OnClick = [this](TObject*) { ++HelpClicks; };
+    }
+};
+
+} // namespace
+
+TEST_F(ToolBarTest, ButtonsShowTheirMenuItemsInMenuOrder) {
+    const HWND Window = Bar->Handle();
+    ASSERT_EQ(3, Bar->ButtonCount());
+    EXPECT_EQ(3, ::SendMessageA(Window, TB_BUTTONCOUNT, 0, 0));
+    EXPECT_EQ("&Edit", Bar->Buttons(1)->Caption());
+    EXPECT_FALSE(Bar->Buttons(1)->Enabled());
+    TBBUTTON Native{};
+    ::SendMessageA(Window, TB_GETBUTTON, 1, reinterpret_cast<LPARAM>(&Native));
+    EXPECT_FALSE(Native.fsState & TBSTATE_ENABLED);
+    EXPECT_TRUE(Native.fsStyle & BTNS_AUTOSIZE);
+    // The buttons sit side by side where the system control shows them; the bar is as high as they are.
+    for (int I = 0; I < 3; ++I) {
+        TRect Native;
+        ::SendMessageA(Window, TB_GETITEMRECT, static_cast<WPARAM>(I), reinterpret_cast<LPARAM>(&Native));
+        EXPECT_EQ(Native, Bar->Buttons(I)->BoundsRect());
+    }
+    EXPECT_GT(Bar->Buttons(1)->Left(), Bar->Buttons(0)->Left());
+    EXPECT_EQ(Bar->Buttons(0)->BoundsRect().bottom, Bar->Height());
+    EXPECT_EQ(Form->ClientWidth(), Bar->Width());
+
+    // A new caption comes in through the button (as a skinned menu bar copies it there).
+    const int HelpLeft = Bar->Buttons(2)->Left();
+    Bar->Buttons(1)->SetCaption("&Edit everything");
+    EXPECT_GT(Bar->Buttons(2)->Left(), HelpLeft);
+    Bar->SetButtonHeight(30);
+    EXPECT_EQ(30, Bar->Buttons(0)->Height());
+    EXPECT_EQ(Bar->Buttons(0)->BoundsRect().bottom, Bar->Height());
+}
+
+// Disabled: in the test prefix (no window manager, windows unmanaged) Wine's menu loop reads the posted keys but
+// chooses no item, so the press cannot be driven to a choice there; run it by hand on a desktop with
+// --gtest_also_run_disabled_tests.
+TEST_F(ToolBarTest, DISABLED_PressingAButtonWithAMenuDropsItsSubMenu) {
+    Form->Show();
+    // The menu's loop reads the keys: the first item, then Enter.
+    for (WORD Key : {VK_DOWN, VK_RETURN})
+        ::PostMessageA(Form->Handle(), WM_KEYDOWN, Key, 1);
+    const TPoint Center = CenterOf(Bar->Buttons(0)->BoundsRect());
+    ::SendMessageA(Bar->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(Center.x, Center.y));
+    EXPECT_TRUE(PumpUntil([this] { return Opened == 1; }, 1000));
+    EXPECT_EQ(1, FileClicks); // as its menu opened
+    // The button is up again.
+    TBBUTTON Native{};
+    ::SendMessageA(Bar->Handle(), TB_GETBUTTON, 0, reinterpret_cast<LPARAM>(&Native));
+    EXPECT_FALSE(Native.fsState & TBSTATE_PRESSED);
+}
+
+TEST_F(ToolBarTest, AButtonOfAnItemWithoutSubItemsRunsTheItem) {
+    Form->Show();
+    int ButtonClicks = 0;
+    Bar->Buttons(2)->OnClick = [&ButtonClicks](TObject*) { ++ButtonClicks; };
+    ClickAt(Bar->Handle(), CenterOf(Bar->Buttons(2)->BoundsRect()));
+    EXPECT_EQ(1, ButtonClicks);
+    EXPECT_EQ(1, HelpClicks);
+    // A disabled button does nothing.
+    ClickAt(Bar->Handle(), CenterOf(Bar->Buttons(1)->BoundsRect()));
+    EXPECT_EQ(1, HelpClicks);
+}
+
+TEST_F(ToolBarTest, TheBarAndEachButtonCanBeDrawnByTheProgram) {
+    std::vector<TRect> BarRects;
+    Bar->OnCustomDraw = [&BarRects](TToolBar*, const TRect& Rect, bool&) { BarRects.push_back(Rect); };
+    std::vector<std::pair<TToolButton*, TCustomDrawState>> Buttons;
+    Bar->OnCustomDrawButton = [&Buttons](TToolBar* Sender, TToolButton* Button, TCustomDrawState State,
+                                         bool& DefaultDraw) {
+        Buttons.emplace_back(Button, State);
+        Sender->Canvas().Brush().SetColor(Button->Enabled() ? clRed : clBlue);
+        Sender->Canvas().FillRect(Button->BoundsRect());
+        DefaultDraw = false;
+    };
+    const auto Image = PaintedImage(*Bar);
+    ASSERT_FALSE(BarRects.empty());
+    EXPECT_EQ(Bar->ClientRect(), BarRects.front());
+    ASSERT_EQ(3u, Buttons.size());
+    EXPECT_EQ(Bar->Buttons(0), Buttons[0].first);
+    EXPECT_TRUE(Buttons[1].second.Contains(cdsDisabled));
+    EXPECT_FALSE(Buttons[0].second.Contains(cdsDisabled));
+    const TPoint First = CenterOf(Bar->Buttons(0)->BoundsRect());
+    const TPoint Second = CenterOf(Bar->Buttons(1)->BoundsRect());
+    EXPECT_EQ(clRed, PixelAt(*Image, First.x, First.y));
+    EXPECT_EQ(clBlue, PixelAt(*Image, Second.x, Second.y));
+
+    // Not drawing the bar by default leaves everything to the program.
+    Bar->OnCustomDraw = [](TToolBar*, const TRect&, bool& DefaultDraw) { DefaultDraw = false; };
+    Buttons.clear();
+    PaintedImage(*Bar);
+    EXPECT_TRUE(Buttons.empty());
+}
+
+TEST_F(ToolBarTest, EdgeBordersTakeRoomAroundTheButtons) {
+    Bar->SetEdgeBorders({ebTop, ebBottom});
+    Bar->HandleNeeded();
+    EXPECT_EQ(Bar->Height() - 4, Bar->ClientHeight());
+    EXPECT_EQ(Bar->Buttons(0)->BoundsRect().bottom + 4, Bar->Height());
+}
