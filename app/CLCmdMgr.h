@@ -47,6 +47,9 @@ public:
     bool ReadCmd(CLCmd* pCmd);
     bool WriteCmd(const CLCmd* pCmd);
 
+    // The history file's full path into szPath (at least kPathSize bytes); false when it cannot be known.
+    bool GetFilePath(char* szPath) const { return GetFilePath(szPath, ""); }
+
 private:
     bool GetFilePath(char* szPath, const char* szSuffix) const;
 

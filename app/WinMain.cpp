@@ -1,0 +1,7 @@
+#include "app/Main.h"
+
+#include <windows.h>
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    return RunProgram();
+}

@@ -1,0 +1,516 @@
+// The main window as a user meets it: made from its description with the history file beside the test program,
+// driven with real messages (button clicks, keys, characters), and checked by what it shows (list rows, editor,
+// buttons, preview), what it writes (the file's bytes), what it copies (the clipboard) and what it asks (message
+// boxes, answered through the application's hook).
+#include "app/Apputil.h"
+#include "app/CLCmdMgr.h"
+#include "app/CLPanel.h"
+#include "app/Main.h"
+#include "framework/win/Application.h"
+#include "framework/win/Image.h"
+#include "framework/win/Picture.h"
+#include "tests/app/AppTestSupport.h"
+#include "tests/store/HistoryFile.h"
+
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <ctime>
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int32_t kOldStamp = 1158352107; // 15 September 2006, in the evening
+constexpr int kRowTextSize = 1024;
+
+struct Box {
+    std::string sText;
+    std::string sCaption;
+    UINT nFlags;
+};
+
+struct Stored {
+    std::string sCmd;
+    int32_t tAccess;
+    bool operator==(const Stored&) const = default;
+};
+
+// The records of the history file, oldest first, checking that the file holds exactly these and nothing else.
+std::vector<Stored> StoredCommands() {
+    const Bytes bytes = ReadHistory();
+    size_t nAt = 0;
+    auto readInt = [&] {
+        int32_t n = 0;
+        for (int i = 0; i < 4 && nAt < bytes.size(); ++i)
+            n |= static_cast<int32_t>(bytes[nAt++]) << (8 * i);
+        return n;
+    };
+    auto readText = [&] {
+        const auto nLen = static_cast<size_t>(readInt());
+        std::string sText(reinterpret_cast<const char*>(bytes.data() + nAt), std::min(nLen, bytes.size() - nAt));
+        nAt += sText.size();
+        return sText;
+    };
+    std::vector<Stored> cmds(static_cast<size_t>(readInt()));
+    for (Stored& cmd : cmds) {
+        cmd.sCmd = readText();
+        cmd.tAccess = readInt();
+        for (int i = 0; i < kReservedCount; ++i)
+            readText();
+        for (int i = 0; i < kReservedCount; ++i)
+            readInt();
+    }
+    FileImage image;
+    image.Int(static_cast<int32_t>(cmds.size()));
+    for (const Stored& cmd : cmds)
+        image.Record(cmd.sCmd, cmd.tAccess);
+    EXPECT_EQ(bytes, image.Get()) << "the file holds exactly its records";
+    return cmds;
+}
+
+void WriteCommands(const std::vector<std::string>& cmds) {
+    FileImage image;
+    image.Int(static_cast<int32_t>(cmds.size()));
+    for (size_t i = 0; i < cmds.size(); ++i)
+        image.Record(cmds[i], kOldStamp + static_cast<int32_t>(i));
+    WriteHistory(image.Get());
+}
+
+std::string StampText(int32_t tAccess) {
+    CLCmd cmd = {};
+    cmd.tAccess = tAccess;
+    char szStamp[kStampSize];
+    CLCmdMgr().FormatStamp(&cmd, szStamp, sizeof(szStamp));
+    return szStamp;
+}
+
+class MainWindowTest : public HistoryFileTest {
+protected:
+    static void SetUpTestSuite() { RegisterProgramClasses(); }
+
+    void SetUp() override {
+        HistoryFileTest::SetUp();
+        m_prevHook =
+            Application->SetMessageBoxHook([this](const std::string& sText, const std::string& sCaption, UINT nFlags) {
+                m_boxes.push_back({sText, sCaption, nFlags});
+                if (m_answers.empty()) return IDOK;
+                const int nAnswer = m_answers.front();
+                m_answers.pop_front();
+                return nAnswer;
+            });
+    }
+
+    void TearDown() override {
+        delete m_pForm;
+        PumpMessages();
+        Application->SetMessageBoxHook(m_prevHook);
+        HistoryFileTest::TearDown();
+    }
+
+    // The window as the program makes it at start-up (hidden: showing adds nothing the tests look at).
+    void Open() {
+        m_pForm = Application->CreateForm<TfmMain>();
+        PumpMessages();
+    }
+
+    HWND Wnd(const char* szName) const {
+        auto* pControl = dynamic_cast<TWinControl*>(m_pForm->FindComponent(szName));
+        EXPECT_NE(pControl, nullptr) << szName;
+        return pControl ? pControl->Handle() : nullptr;
+    }
+
+    void Click(const char* szName) const { SendMessageA(Wnd(szName), BM_CLICK, 0, 0); }
+    void Key(const char* szName, WPARAM nKey) const { SendMessageA(Wnd(szName), WM_KEYDOWN, nKey, 1); }
+    void Type(const std::string& sText) const {
+        for (char ch : sText)
+            SendMessageA(Wnd("memCommand"), WM_CHAR, static_cast<unsigned char>(ch), 1);
+    }
+    // Alt and a letter, through the message loop as the keyboard delivers it.
+    void AltKey(const char* szName, char ch) const {
+        constexpr LPARAM kAltDown = 1 << 29;
+        PostMessageA(Wnd(szName), WM_SYSCHAR, static_cast<WPARAM>(ch), kAltDown);
+        PumpMessages();
+    }
+    // Selects a row as a user does with the keyboard: Home, then Down arrow.
+    void SelectRow(int nRow) const {
+        Key("lvCommand", VK_HOME);
+        for (int i = 0; i < nRow; ++i)
+            Key("lvCommand", VK_DOWN);
+    }
+
+    bool Shown(const char* szName) const { return (GetWindowLongA(Wnd(szName), GWL_STYLE) & WS_VISIBLE) != 0; }
+    bool Enabled(const char* szName) const { return IsWindowEnabled(Wnd(szName)) != FALSE; }
+    int Height(const char* szName) const {
+        RECT rc;
+        GetWindowRect(Wnd(szName), &rc);
+        return rc.bottom - rc.top;
+    }
+    std::string Text(const char* szName) const {
+        char szText[kRowTextSize * 2] = "";
+        GetWindowTextA(Wnd(szName), szText, sizeof(szText));
+        return szText;
+    }
+    bool EditorOpen() const {
+        const bool bOpen = Shown("memCommand");
+        EXPECT_EQ(Shown("btnSave"), bOpen);
+        EXPECT_EQ(Shown("btnPaste"), bOpen);
+        EXPECT_EQ(Shown("btnClear"), bOpen);
+        EXPECT_EQ(Height("lvCommand"), bOpen ? 135 : 235);
+        return bOpen;
+    }
+
+    std::string Cell(int nRow, int nColumn) const {
+        char szText[kRowTextSize] = "";
+        LVITEMA item = {};
+        item.iSubItem = nColumn;
+        item.pszText = szText;
+        item.cchTextMax = sizeof(szText);
+        SendMessageA(Wnd("lvCommand"), LVM_GETITEMTEXTA, static_cast<WPARAM>(nRow), reinterpret_cast<LPARAM>(&item));
+        return szText;
+    }
+    std::vector<std::string> Rows() const {
+        std::vector<std::string> rows;
+        const auto nCount = static_cast<int>(SendMessageA(Wnd("lvCommand"), LVM_GETITEMCOUNT, 0, 0));
+        for (int i = 0; i < nCount; ++i)
+            rows.push_back(Cell(i, 0));
+        return rows;
+    }
+    int SelectedRow() const {
+        return static_cast<int>(
+            SendMessageA(Wnd("lvCommand"), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    }
+
+    // What the preview shows, row by row, read through its window.
+    std::vector<std::string> Preview() const {
+        const HWND hPanel = FindWindowExA(Wnd("pnlPreview"), nullptr, "CLPanel", nullptr);
+        EXPECT_NE(hPanel, nullptr);
+        const auto* pPanel = reinterpret_cast<const CLPanel*>(GetWindowLongPtrA(hPanel, GWLP_USERDATA));
+        std::vector<std::string> rows;
+        for (int i = 0; pPanel && i < kPanelRows && *pPanel->GetLine(i); ++i)
+            rows.emplace_back(pPanel->GetLine(i));
+        return rows;
+    }
+
+    TfmMain* m_pForm = nullptr;
+    std::vector<Box> m_boxes;
+    std::deque<int> m_answers;
+    TApplication::TMessageBoxHook m_prevHook;
+};
+
+TEST_F(MainWindowTest, IsBuiltFromItsDescriptionWithTheBanner) {
+    Open();
+    const HWND hForm = m_pForm->Handle();
+    char szCaption[64] = "";
+    GetWindowTextA(hForm, szCaption, sizeof(szCaption));
+    EXPECT_STREQ(szCaption, "IBM AS/400 CL Command Vantrel");
+    RECT rc;
+    GetClientRect(hForm, &rc);
+    EXPECT_EQ(rc.right, 794);
+    EXPECT_EQ(rc.bottom, 610);
+    EXPECT_EQ(GetWindowLongA(hForm, GWL_STYLE) & WS_THICKFRAME, 0) << "the border cannot be dragged";
+    EXPECT_EQ(Text("btnCopy"), "&Copy Command Text to Clipboard");
+
+    auto* pBanner = dynamic_cast<TImage*>(m_pForm->FindComponent("imgTop"));
+    ASSERT_NE(pBanner, nullptr);
+    EXPECT_EQ(pBanner->Picture()->Width(), 300);
+    EXPECT_EQ(pBanner->Picture()->Height(), 50);
+}
+
+TEST_F(MainWindowTest, FirstStartCreatesAnEmptyHistoryWithTheEditorClosed) {
+    Open();
+    EXPECT_EQ(ReadHistory(), (Bytes{0, 0, 0, 0}));
+    EXPECT_TRUE(Rows().empty());
+    EXPECT_FALSE(EditorOpen());
+    EXPECT_TRUE(Enabled("btnAdd"));
+    EXPECT_FALSE(Enabled("btnUpdate"));
+    EXPECT_FALSE(Enabled("btnDel"));
+    EXPECT_TRUE(Preview().empty());
+}
+
+TEST_F(MainWindowTest, StartListsTheNewestFirstAndSelectsIt) {
+    WriteCommands({"P", "Q", "R"});
+    Open();
+    EXPECT_EQ(Rows(), (std::vector<std::string>{"R", "Q", "P"}));
+    EXPECT_EQ(Cell(0, 1), StampText(kOldStamp + 2));
+    EXPECT_EQ(Cell(2, 1), StampText(kOldStamp));
+    EXPECT_EQ(SelectedRow(), 0);
+    EXPECT_FALSE(EditorOpen());
+    EXPECT_TRUE(Enabled("btnUpdate"));
+    EXPECT_TRUE(Enabled("btnDel"));
+    EXPECT_EQ(Preview(), (std::vector<std::string>{"R"}));
+
+    SelectRow(2);
+    EXPECT_EQ(Preview(), (std::vector<std::string>{"P"}));
+}
+
+TEST_F(MainWindowTest, AddRefusesAnEmptyCommand) {
+    WriteCommands({"P"});
+    Open();
+    Click("btnAdd");
+    EXPECT_TRUE(EditorOpen());
+    EXPECT_FALSE(Enabled("btnUpdate"));
+    EXPECT_FALSE(Enabled("btnDel"));
+    EXPECT_EQ(Text("memCommand"), "");
+
+    Click("btnSave");
+    ASSERT_EQ(m_boxes.size(), 1u);
+    EXPECT_EQ(m_boxes[0].sText, "Empty command is not allowed, please enter the command text.");
+    EXPECT_EQ(m_boxes[0].sCaption, "Information");
+    EXPECT_EQ(m_boxes[0].nFlags, static_cast<UINT>(MB_OK | MB_ICONINFORMATION));
+    EXPECT_EQ(Rows(), (std::vector<std::string>{"P"}));
+    EXPECT_EQ(StoredCommands(), (std::vector<Stored>{{"P", kOldStamp}}));
+}
+
+TEST_F(MainWindowTest, AddPutsTheCommandOnTopAndLastInTheFileEvenTwice) {
+    WriteCommands({"P", "Q", "R"});
+    Open();
+    Click("btnAdd");
+    Type("dsplib");
+    EXPECT_EQ(Text("memCommand"), "DSPLIB") << "letters typed become upper case";
+    EXPECT_EQ(Preview(), (std::vector<std::string>{"DSPLIB"})) << "the preview follows the typing";
+
+    const auto tBefore = static_cast<int32_t>(std::time(nullptr));
+    Click("btnSave");
+    const auto tAfter = static_cast<int32_t>(std::time(nullptr));
+    EXPECT_TRUE(m_boxes.empty());
+    EXPECT_EQ(Rows(), (std::vector<std::string>{"DSPLIB", "R", "Q", "P"}));
+    EXPECT_EQ(SelectedRow(), 0);
+    EXPECT_FALSE(EditorOpen());
+    std::vector<Stored> stored = StoredCommands();
+    ASSERT_EQ(stored.size(), 4u);
+    EXPECT_EQ(stored.back().sCmd, "DSPLIB");
+    EXPECT_GE(stored.back().tAccess, tBefore);
+    EXPECT_LE(stored.back().tAccess, tAfter);
+    EXPECT_EQ(Cell(0, 1), StampText(stored.back().tAccess));
+
+    Click("btnAdd");
+    Type("DSPLIB");
+    Click("btnSave");
+    EXPECT_EQ(Rows(), (std::vector<std::string>{"DSPLIB", "DSPLIB", "R", "Q", "P"}));
+    EXPECT_EQ(StoredCommands().size(), 5u);
+}
+
+TEST_F(MainWindowTest, UpdateSavesOnlyAChangedTextAndKeepsTheRowInPlace) {
+    WriteCommands({"P", "Q", "R"});
+    Open();
+    SelectRow(1);
+    Click("btnUpdate");
+    EXPECT_TRUE(EditorOpen());
+    EXPECT_EQ(Text("memCommand"), "Q");
+    EXPECT_FALSE(Enabled("btnUpdate"));
+    EXPECT_TRUE(Enabled("btnDel"));
+
+    Click("btnSave");
+    ASSERT_EQ(m_boxes.size(), 1u);
+    EXPECT_EQ(m_boxes[0].sText, "Command not modified, save process canceled.");
+    EXPECT_EQ(m_boxes[0].sCaption, "Information");
+    EXPECT_EQ(m_boxes[0].nFlags, static_cast<UINT>(MB_OK | MB_ICONINFORMATION));
+    EXPECT_EQ(Cell(1, 1), StampText(kOldStamp + 1)) << "the stamp is kept";
+    EXPECT_EQ(StoredCommands()[1], (Stored{"Q", kOldStamp + 1}));
+
+    Click("btnClear");
+    EXPECT_TRUE(Preview().empty());
+    Type("wrkactjob");
+    Click("btnSave");
+    EXPECT_EQ(m_boxes.size(), 1u);
+    EXPECT_EQ(Rows(), (std::vector<std::string>{"R", "WRKACTJOB", "P"}));
+    EXPECT_EQ(SelectedRow(), 1);
+    EXPECT_TRUE(EditorOpen());
+    const std::vector<Stored> stored = StoredCommands();
+    ASSERT_EQ(stored.size(), 3u);
+    EXPECT_EQ(stored[1].sCmd, "WRKACTJOB");
+    EXPECT_GT(stored[1].tAccess, kOldStamp + 1);
+    EXPECT_EQ(Cell(1, 1), StampText(stored[1].tAccess));
+}
+
+TEST_F(MainWindowTest, DoubleClickOpensTheRowAndARowLeftOpenReopensTheEditor) {
+    WriteCommands({"P", "Q", "R"});
+    Open();
+    RECT rc = {LVIR_BOUNDS, 0, 0, 0};
+    SendMessageA(Wnd("lvCommand"), LVM_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&rc));
+    SelectRow(2);
+    SendMessageA(Wnd("lvCommand"), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(rc.left + 5, (rc.top + rc.bottom) / 2));
+    EXPECT_TRUE(EditorOpen());
+    EXPECT_EQ(Text("memCommand"), "P");
+    Key("memCommand", VK_END);
+    Type("X");
+    EXPECT_EQ(Preview(), (std::vector<std::string>{"PX"}));
+
+    SelectRow(1);
+    EXPECT_FALSE(EditorOpen());
+    EXPECT_EQ(Preview(), (std::vector<std::string>{"Q"}));
+
+    SelectRow(2);
+    EXPECT_TRUE(EditorOpen());
+    EXPECT_EQ(Text("memCommand"), "P") << "edits that were not saved are dropped";
+    EXPECT_FALSE(Enabled("btnUpdate"));
+    EXPECT_EQ(Preview(), (std::vector<std::string>{"P"}));
+}
+
+TEST_F(MainWindowTest, UpdateWithAnEmptyMemoSavesNothingAndClosesTheRecord) {
+    WriteCommands({"P", "Q", "R"});
+    Open();
+    const Bytes before = ReadHistory();
+    SelectRow(1);
+    Click("btnUpdate");
+    Click("btnClear");
+    Click("btnSave");
+    EXPECT_TRUE(m_boxes.empty());
+    EXPECT_EQ(ReadHistory(), before);
+    EXPECT_TRUE(EditorOpen()) << "the editor stays until the selection changes";
+
+    SelectRow(0);
+    SelectRow(1);
+    EXPECT_FALSE(EditorOpen());
+    EXPECT_EQ(Preview(), (std::vector<std::string>{"Q"}));
+}
+
+TEST_F(MainWindowTest, DeleteSelectsTheNextOlderOrElseTheNewerRow) {
+    WriteCommands({"A", "B", "C", "D", "E"});
+    Open();
+    SelectRow(2);
+    Click("btnDel");
+    EXPECT_TRUE(m_boxes.empty()) << "no confirmation";
+    EXPECT_EQ(Rows(), (std::vector<std::string>{"E", "D", "B", "A"}));
+    EXPECT_EQ(SelectedRow(), 2);
+    EXPECT_EQ(Preview(), (std::vector<std::string>{"B"}));
+    std::vector<Stored> stored = StoredCommands();
+    EXPECT_EQ(stored, (std::vector<Stored>{
+                          {"A", kOldStamp}, {"B", kOldStamp + 1}, {"D", kOldStamp + 3}, {"E", kOldStamp + 4}}));
+
+    SelectRow(3);
+    Click("btnDel");
+    EXPECT_EQ(Rows(), (std::vector<std::string>{"E", "D", "B"}));
+    EXPECT_EQ(SelectedRow(), 2);
+    EXPECT_EQ(StoredCommands().size(), 3u);
+}
+
+TEST_F(MainWindowTest, DeletingTheOnlyRowLeavesNothingSelected) {
+    WriteCommands({"ONLY"});
+    Open();
+    Click("btnDel");
+    EXPECT_TRUE(Rows().empty());
+    EXPECT_EQ(SelectedRow(), -1);
+    EXPECT_TRUE(Preview().empty());
+    EXPECT_EQ(ReadHistory(), (Bytes{0, 0, 0, 0}));
+    EXPECT_TRUE(Enabled("btnUpdate")) << "the buttons keep their state";
+    EXPECT_TRUE(Enabled("btnDel"));
+    Click("btnUpdate");
+    Click("btnDel");
+    EXPECT_FALSE(EditorOpen());
+    EXPECT_EQ(ReadHistory(), (Bytes{0, 0, 0, 0}));
+}
+
+TEST_F(MainWindowTest, PasteAndClearWorkOnTheEditor) {
+    Open();
+    SetClipboardText("dsplib lib(qgpl)");
+    Click("btnAdd");
+    Type("x ");
+    Click("btnPaste");
+    EXPECT_EQ(Text("memCommand"), "X DSPLIB LIB(QGPL)");
+    EXPECT_EQ(Preview(), (std::vector<std::string>{"X DSPLIB LIB(QGPL)"}));
+    Click("btnClear");
+    EXPECT_EQ(Text("memCommand"), "");
+    EXPECT_TRUE(Preview().empty());
+}
+
+TEST_F(MainWindowTest, EditorHoldsAtMost1023CharactersAndLineBreaksPreviewAsBlanks) {
+    Open();
+    Click("btnAdd");
+    Type("A\rB");
+    EXPECT_EQ(Text("memCommand"), "A\r\nB");
+    EXPECT_EQ(Preview(), (std::vector<std::string>{"A  B"}));
+    Type(std::string(1100, 'C'));
+    EXPECT_EQ(Text("memCommand").size(), 1023u);
+    Click("btnSave");
+    EXPECT_EQ(StoredCommands().at(0).sCmd, "A\r\nB" + std::string(1019, 'C'));
+}
+
+TEST_F(MainWindowTest, CopyPutsThePreviewedTextOnTheClipboardInItsLayout) {
+    const std::string sLong = std::string(74, 'A') + std::string(26, 'B');
+    WriteCommands({sLong});
+    Open();
+    Click("btnCopy");
+    EXPECT_EQ(ClipboardText(), "      " + std::string(74, 'A') + "\r\n" + std::string(26, 'B'));
+
+    Click("btnDel");
+    SetClipboardText("KEEP ME");
+    Click("btnCopy");
+    EXPECT_EQ(ClipboardText(), "KEEP ME") << "an empty preview copies nothing";
+}
+
+TEST_F(MainWindowTest, AltWithTheUnderlinedLetterPressesTheButton) {
+    WriteCommands({"P", "Q"});
+    Open();
+    AltKey("lvCommand", 'a');
+    EXPECT_TRUE(EditorOpen());
+    Type("X");
+    AltKey("memCommand", 'c');
+    EXPECT_EQ(Text("memCommand"), "") << "with the editor open, Alt+C clears it";
+
+    SelectRow(1);
+    SetClipboardText("KEEP ME");
+    AltKey("lvCommand", 'c');
+    EXPECT_EQ(ClipboardText(), "      P") << "with the editor closed, Alt+C copies";
+}
+
+TEST_F(MainWindowTest, ExitAsksAndNoOrCancelKeepTheWindow) {
+    Open();
+    m_pForm->SetConfirmQuit(true);
+    for (int nAnswer : {IDNO, IDCANCEL}) {
+        m_answers.push_back(nAnswer);
+        Click("btnExit");
+        PumpMessages();
+        EXPECT_FALSE(Application->Terminated());
+        EXPECT_TRUE(IsWindow(m_pForm->Handle()));
+    }
+    ASSERT_EQ(m_boxes.size(), 2u);
+    EXPECT_EQ(m_boxes[0].sText, "Are you sure to quit Vantrel program?");
+    EXPECT_EQ(m_boxes[0].sCaption, "Confirmation");
+    EXPECT_EQ(m_boxes[0].nFlags, static_cast<UINT>(MB_YESNOCANCEL));
+}
+
+// The whole program: started, closed with Exit and Yes. A byte after the records, which the store ignores when
+// reading and would drop when writing, shows that the file was not written on the way out.
+TEST_F(MainWindowTest, ProgramEndsOnYesWithoutWritingTheFile) {
+    WriteHistory(FileImage().Int(1).Record("P", kOldStamp).Raw("!").Get());
+    const Bytes before = ReadHistory();
+    bool bClicked = false;
+    Application->OnMessage = [&](MSG&, bool&) {
+        auto* pMain = dynamic_cast<TfmMain*>(Application->MainForm());
+        if (bClicked || !pMain || !IsWindowVisible(pMain->Handle())) return;
+        bClicked = true;
+        auto* pExit = dynamic_cast<TWinControl*>(pMain->FindComponent("btnExit"));
+        PostMessageA(pExit->Handle(), BM_CLICK, 0, 0);
+    };
+    m_answers.push_back(IDYES);
+    PostMessageA(nullptr, WM_NULL, 0, 0); // something for the hook to see once the loop runs
+    EXPECT_EQ(RunProgram(), 0);
+    Application->OnMessage = nullptr;
+    m_pForm = dynamic_cast<TfmMain*>(Application->MainForm());
+    ASSERT_EQ(m_boxes.size(), 1u);
+    EXPECT_EQ(m_boxes[0].sCaption, "Confirmation");
+    EXPECT_EQ(ReadHistory(), before);
+}
+
+TEST_F(MainWindowTest, HistoryThatCannotBeWrittenIsReportedAndKeptUntilTheEnd) {
+    WriteCommands({"P"});
+    Open();
+    ASSERT_TRUE(CreateDirectoryA(TempPath().c_str(), nullptr)) << "the new history cannot be written";
+    Click("btnAdd");
+    Type("DSPLIB");
+    Click("btnSave");
+    RemoveDirectoryA(TempPath().c_str());
+    ASSERT_EQ(m_boxes.size(), 1u);
+    EXPECT_NE(m_boxes[0].sText.find(HistoryPath()), std::string::npos) << m_boxes[0].sText;
+    EXPECT_NE(m_boxes[0].sText.find("kept only until the program closes"), std::string::npos);
+    EXPECT_EQ(m_boxes[0].sCaption, "Information");
+    EXPECT_EQ(Rows(), (std::vector<std::string>{"DSPLIB", "P"}));
+    EXPECT_EQ(StoredCommands(), (std::vector<Stored>{{"P", kOldStamp}}));
+}
+
+} // namespace
