@@ -24,8 +24,9 @@ struct CheckListBoxTest : ::testing::Test {
     CheckListBoxTest() {
         List->SetParent(Form.get());
         List->SetBounds(0, 0, 150, 100);
+        const char* const Names[] = {"component0", "component1", "component2"};
         for (int I = 0; I < 3; ++I)
-            List->Items()->AddObject("component" + std::to_string(I), &Tags[I]);
+            List->Items()->AddObject(Names[I], &Tags[I]);
         List->OnClickCheck = [this](TObject*) { ++ClickChecks; };
         List->OnClick = [this](TObject*) { ++Clicks; };
     }
