@@ -24,9 +24,9 @@ namespace {
 constexpr int DefaultListWidth = 121;
 constexpr int DefaultListHeight = 97;
 constexpr int CheckBoxSize = 13;
-constexpr int CheckMargin = 2;   // around the check box
-constexpr int TextIndent = 2;    // between the check area and the text
-constexpr int TextLeading = 2;   // added to the font's height for an item
+constexpr int CheckMargin = 2; // around the check box
+constexpr int TextIndent = 2;  // between the check area and the text
+constexpr int TextLeading = 2; // added to the font's height for an item
 constexpr char SpaceKey = ' ';
 } // namespace
 

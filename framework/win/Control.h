@@ -29,8 +29,8 @@ class TWinControl;
 using TMouseEvent = TEvent<TObject* /*Sender*/, TMouseButton, TShiftState, int /*X*/, int /*Y*/>;
 using TMouseMoveEvent = TEvent<TObject* /*Sender*/, TShiftState, int /*X*/, int /*Y*/>;
 // Asked before every change of size: the handler may change the limits the new size is kept within.
-using TConstrainedResizeEvent = TEvent<TObject* /*Sender*/, int& /*MinWidth*/, int& /*MinHeight*/,
-                                       int& /*MaxWidth*/, int& /*MaxHeight*/>;
+using TConstrainedResizeEvent =
+    TEvent<TObject* /*Sender*/, int& /*MinWidth*/, int& /*MinHeight*/, int& /*MaxWidth*/, int& /*MaxHeight*/>;
 
 class TControl : public TComponent {
     VSK_CLASS(TControl, TComponent)

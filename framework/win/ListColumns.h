@@ -3,8 +3,8 @@
 // list view's window at once; a width the user drags is read back into the column.
 #pragma once
 
-#include "framework/win/OwnedItems.h"
 #include "framework/win/ControlTypes.h"
+#include "framework/win/OwnedItems.h"
 
 #include <string>
 

@@ -154,9 +154,9 @@ void TListItem::InsertIntoWindow() {
 
 // Column 0 is the caption, column N the sub-item N - 1; columns without a sub-item show nothing.
 void TListItem::WriteText(int Column) const {
-    const std::string& Text = Column == 0 ? FCaption
+    const std::string& Text = Column == 0                       ? FCaption
                               : Column - 1 < FSubItems->Count() ? FSubItems->Get(Column - 1)
-                                                               : std::string();
+                                                                : std::string();
     LVITEMA Item{};
     Item.iSubItem = Column;
     Item.pszText = const_cast<char*>(Text.c_str());
@@ -173,8 +173,8 @@ void TListItem::SubItemsChanged(TObject*) {
 }
 
 void TListItem::SaveWindowState() {
-    FStates = static_cast<UINT>(
-        ListView().Send(LVM_GETITEMSTATE, static_cast<WPARAM>(FIndex), LVIS_SELECTED | LVIS_FOCUSED));
+    FStates =
+        static_cast<UINT>(ListView().Send(LVM_GETITEMSTATE, static_cast<WPARAM>(FIndex), LVIS_SELECTED | LVIS_FOCUSED));
     FChecked = Checked();
 }
 

@@ -100,7 +100,7 @@ private:
     bool FWantTabs = false;
     int FMaxLength = 0;
     bool FReadOnly = false;
-    int FSettingText = 0;  // inside WM_SETTEXT: the change is reported once, by CM_TEXTCHANGED
-    int FChangeBatch = 0;  // inside Lines' BeginUpdate ... EndUpdate
+    int FSettingText = 0; // inside WM_SETTEXT: the change is reported once, by CM_TEXTCHANGED
+    int FChangeBatch = 0; // inside Lines' BeginUpdate ... EndUpdate
     bool FBatchChanged = false;
 };

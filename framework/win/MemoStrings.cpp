@@ -72,8 +72,8 @@ public:
     }
     int LineLength(int Line) override {
         if (Line < 0 || Line >= RawCount()) return 0;
-        const int End = Line + 1 < RawCount() ? FStarts[static_cast<std::size_t>(Line) + 1] - 2
-                                              : static_cast<int>(FText.size());
+        const int End =
+            Line + 1 < RawCount() ? FStarts[static_cast<std::size_t>(Line) + 1] - 2 : static_cast<int>(FText.size());
         return End - LineStart(Line);
     }
     void Replace(int Start, int End, const std::string& Text) override {

@@ -91,8 +91,8 @@ TMenuItem* FindMenuItemOfHandle(HMENU Menu) {
 bool DispatchMenuMessage(TMessage& Message) {
     switch (Message.Msg) {
     case WM_COMMAND: {
-        TMenuItem* Item = Message.LParam == 0 && HIWORD(Message.WParam) == 0 ? FindMenuItem(LOWORD(Message.WParam))
-                                                                               : nullptr;
+        TMenuItem* Item =
+            Message.LParam == 0 && HIWORD(Message.WParam) == 0 ? FindMenuItem(LOWORD(Message.WParam)) : nullptr;
         if (!Item) return false;
         Item->Click();
         return true;

@@ -32,11 +32,11 @@ void TMenuItem::Publish(TPublisher<TMenuItem>& p) {
 
 namespace {
 // The plain look of owner-drawn items, in pixels.
-constexpr int GlyphMargin = 3;     // around the check mark or image
-constexpr int TextMargin = 8;      // right of the caption or shortcut
-constexpr int ShortCutGap = 16;    // between caption and shortcut
-constexpr int VerticalMargin = 3;  // above and below the text
-constexpr int LineHeight = 9;      // a separator
+constexpr int GlyphMargin = 3;    // around the check mark or image
+constexpr int TextMargin = 8;     // right of the caption or shortcut
+constexpr int ShortCutGap = 16;   // between caption and shortcut
+constexpr int VerticalMargin = 3; // above and below the text
+constexpr int LineHeight = 9;     // a separator
 
 std::string MenuText(const TMenuItem& Item, const std::string& Caption) {
     return Item.ShortCut() == scNone ? Caption : Caption + "\t" + ShortCutToText(Item.ShortCut());

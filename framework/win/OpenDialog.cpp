@@ -10,13 +10,13 @@
 
 VSK_IMPLEMENT_CLASS(TOpenDialog)
 
-const TEnumInfo TOpenOptionInfo{"TOpenOption",
-                                {"ofReadOnly",         "ofOverwritePrompt",  "ofHideReadOnly",        "ofNoChangeDir",
-                                 "ofShowHelp",         "ofNoValidate",       "ofAllowMultiSelect",    "ofExtensionDifferent",
-                                 "ofPathMustExist",    "ofFileMustExist",    "ofCreatePrompt",        "ofShareAware",
-                                 "ofNoReadOnlyReturn", "ofNoTestFileCreate", "ofNoNetworkButton",     "ofNoLongNames",
-                                 "ofOldStyleDialog",   "ofNoDereferenceLinks", "ofEnableIncludeNotify",
-                                 "ofEnableSizing",     "ofDontAddToRecent",  "ofForceShowHidden"}};
+const TEnumInfo TOpenOptionInfo{
+    "TOpenOption",
+    {"ofReadOnly",        "ofOverwritePrompt",  "ofHideReadOnly",       "ofNoChangeDir",         "ofShowHelp",
+     "ofNoValidate",      "ofAllowMultiSelect", "ofExtensionDifferent", "ofPathMustExist",       "ofFileMustExist",
+     "ofCreatePrompt",    "ofShareAware",       "ofNoReadOnlyReturn",   "ofNoTestFileCreate",    "ofNoNetworkButton",
+     "ofNoLongNames",     "ofOldStyleDialog",   "ofNoDereferenceLinks", "ofEnableIncludeNotify", "ofEnableSizing",
+     "ofDontAddToRecent", "ofForceShowHidden"}};
 
 void TOpenDialog::Publish(TPublisher<TOpenDialog>& p) {
     p.Str("DefaultExt", &TOpenDialog::DefaultExt, &TOpenDialog::SetDefaultExt);
@@ -31,13 +31,27 @@ void TOpenDialog::Publish(TPublisher<TOpenDialog>& p) {
 namespace {
 // The OFN_ flag of each option, in TOpenOption order (OFN_EXPLORER is left out: always on, except with
 // ofOldStyleDialog).
-constexpr std::array<DWORD, 22> OptionFlags{OFN_READONLY,         OFN_OVERWRITEPROMPT,  OFN_HIDEREADONLY,
-                                            OFN_NOCHANGEDIR,      OFN_SHOWHELP,         OFN_NOVALIDATE,
-                                            OFN_ALLOWMULTISELECT, OFN_EXTENSIONDIFFERENT, OFN_PATHMUSTEXIST,
-                                            OFN_FILEMUSTEXIST,    OFN_CREATEPROMPT,     OFN_SHAREAWARE,
-                                            OFN_NOREADONLYRETURN, OFN_NOTESTFILECREATE, OFN_NONETWORKBUTTON,
-                                            OFN_NOLONGNAMES,      0,                    OFN_NODEREFERENCELINKS,
-                                            OFN_ENABLEINCLUDENOTIFY, OFN_ENABLESIZING,  OFN_DONTADDTORECENT,
+constexpr std::array<DWORD, 22> OptionFlags{OFN_READONLY,
+                                            OFN_OVERWRITEPROMPT,
+                                            OFN_HIDEREADONLY,
+                                            OFN_NOCHANGEDIR,
+                                            OFN_SHOWHELP,
+                                            OFN_NOVALIDATE,
+                                            OFN_ALLOWMULTISELECT,
+                                            OFN_EXTENSIONDIFFERENT,
+                                            OFN_PATHMUSTEXIST,
+                                            OFN_FILEMUSTEXIST,
+                                            OFN_CREATEPROMPT,
+                                            OFN_SHAREAWARE,
+                                            OFN_NOREADONLYRETURN,
+                                            OFN_NOTESTFILECREATE,
+                                            OFN_NONETWORKBUTTON,
+                                            OFN_NOLONGNAMES,
+                                            0,
+                                            OFN_NODEREFERENCELINKS,
+                                            OFN_ENABLEINCLUDENOTIFY,
+                                            OFN_ENABLESIZING,
+                                            OFN_DONTADDTORECENT,
                                             OFN_FORCESHOWHIDDEN};
 // Room for the chosen names: one path, or a folder with many names after it.
 constexpr std::size_t SingleFileBuffer = MAX_PATH;

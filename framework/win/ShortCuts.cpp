@@ -37,8 +37,7 @@ std::string KeyName(WORD Key) {
     // Any other key: the keyboard layout's name for it.
     char Name[KeyNameSize] = {};
     const UINT ScanCode = ::MapVirtualKeyA(Key, MAPVK_VK_TO_VSC);
-    if (ScanCode && ::GetKeyNameTextA(static_cast<LONG>(ScanCode << ScanCodeShift), Name, KeyNameSize) > 0)
-        return Name;
+    if (ScanCode && ::GetKeyNameTextA(static_cast<LONG>(ScanCode << ScanCodeShift), Name, KeyNameSize) > 0) return Name;
     return std::string();
 }
 

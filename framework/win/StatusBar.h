@@ -10,8 +10,7 @@
 #include <memory>
 #include <string>
 
-using TDrawPanelEvent =
-    TEvent<TStatusBar* /*StatusBar*/, TStatusPanel* /*Panel*/, const TRect& /*Rect*/>;
+using TDrawPanelEvent = TEvent<TStatusBar* /*StatusBar*/, TStatusPanel* /*Panel*/, const TRect& /*Rect*/>;
 
 class TStatusBar : public TSystemControl {
     VSK_CLASS(TStatusBar, TSystemControl)

@@ -53,8 +53,7 @@ std::string TStatusPanel::DisplayName() const {
     return FText.empty() ? inherited::DisplayName() : FText;
 }
 
-TStatusPanels::TStatusPanels(TStatusBar& StatusBar)
-    : TOwnedItems<TStatusPanel>(&StatusBar), FStatusBar(StatusBar) {}
+TStatusPanels::TStatusPanels(TStatusBar& StatusBar) : TOwnedItems<TStatusPanel>(&StatusBar), FStatusBar(StatusBar) {}
 
 void TStatusPanels::Update(TCollectionItem* Item) {
     TOwnedItems<TStatusPanel>::Update(Item);

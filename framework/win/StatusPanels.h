@@ -2,8 +2,8 @@
 // alignment and bevel, or drawn by the program (psOwnerDraw). The last panel reaches the right edge.
 #pragma once
 
-#include "framework/win/OwnedItems.h"
 #include "framework/win/ControlTypes.h"
+#include "framework/win/OwnedItems.h"
 
 #include <cstdint>
 #include <string>

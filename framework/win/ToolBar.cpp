@@ -240,8 +240,8 @@ TToolButton* TToolBar::FindButton(int Command) const {
 
 TToolButton* TToolBar::MenuButtonAt(const TPoint& Point) const {
     POINT Client = Point;
-    const auto Index = static_cast<int>(const_cast<TToolBar*>(this)->Perform(TB_HITTEST, 0,
-                                                                             reinterpret_cast<LPARAM>(&Client)));
+    const auto Index =
+        static_cast<int>(const_cast<TToolBar*>(this)->Perform(TB_HITTEST, 0, reinterpret_cast<LPARAM>(&Client)));
     if (Index < 0 || Index >= ButtonCount()) return nullptr;
     TToolButton* Button = FButtons[static_cast<std::size_t>(Index)];
     const TMenuItem* Item = Button->MenuItem();
@@ -262,8 +262,9 @@ void TToolBar::TrackMenu(TToolButton* Button) {
         TPMPARAMS Avoid{sizeof(Avoid), Rect};
         {
             TMenuHookScope Hook(*this, &TToolBar::MenuMessageHook);
-            ::TrackPopupMenuEx(Button->MenuItem()->Handle(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_VERTICAL | TPM_LEFTBUTTON,
-                               Rect.left, Rect.bottom, Window->Handle(), &Avoid);
+            ::TrackPopupMenuEx(Button->MenuItem()->Handle(),
+                               TPM_LEFTALIGN | TPM_TOPALIGN | TPM_VERTICAL | TPM_LEFTBUTTON, Rect.left, Rect.bottom,
+                               Window->Handle(), &Avoid);
         }
         if (HandleAllocated()) Perform(TB_PRESSBUTTON, static_cast<WPARAM>(Button->FCommand), FALSE);
         FMenuButton = nullptr;

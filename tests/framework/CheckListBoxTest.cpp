@@ -97,7 +97,8 @@ TEST_F(CheckListBoxTest, CheckedAndUncheckedBoxesLookDifferent) {
     int Differences = 0;
     for (int Y = 0; Y < Checked.Height(); ++Y)
         for (int X = 0; X < Checked.Height(); ++X)
-            if (PixelAt(*Image, Frame + X, Frame + Checked.top + Y) != PixelAt(*Image, Frame + X, Frame + Unchecked.top + Y))
+            if (PixelAt(*Image, Frame + X, Frame + Checked.top + Y) !=
+                PixelAt(*Image, Frame + X, Frame + Unchecked.top + Y))
                 ++Differences;
     EXPECT_GT(Differences, 4);
     // Right of the text, a row not selected shows the list's colour.
