@@ -90,6 +90,8 @@ TEST_F(ToolBarTest, ButtonsShowTheirMenuItemsInMenuOrder) {
     EXPECT_EQ(Bar->Buttons(0)->BoundsRect().bottom, Bar->Height());
 }
 
+namespace {
+
 // What a timer sees from inside the menu's loop (timer procedures run there, however the menu is owned).
 struct TMenuLoopProbe {
     HWND Bar = nullptr;
@@ -104,17 +106,21 @@ bool FirstButtonPressed(HWND Bar) {
     return (Native.fsState & TBSTATE_PRESSED) != 0;
 }
 
+// The first tick comes with the menu down: it looks at the bar and closes the menu. (Choosing an item is the menu's
+// own business; its command reaches the item as MenuTest shows for pop-up menus.)
+void CALLBACK ProbeMenuLoop(HWND, UINT, UINT_PTR, DWORD) {
+    if (GProbe->Ticks++ > 0) return;
+    GProbe->PressedWhileOpen = FirstButtonPressed(GProbe->Bar);
+    ::EndMenu();
+}
+
+} // namespace
+
 TEST_F(ToolBarTest, PressingAButtonWithAMenuDropsItsSubMenu) {
     Form->Show();
     TMenuLoopProbe Probe{Bar->Handle()};
     GProbe = &Probe;
-    // The first tick comes with the menu down: it looks at the bar and closes the menu. (Choosing an item is
-    // the menu's own business; its command reaches the item as MenuTest shows for pop-up menus.)
-    const UINT_PTR Timer = ::SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
-        if (GProbe->Ticks++ > 0) return;
-        GProbe->PressedWhileOpen = FirstButtonPressed(GProbe->Bar);
-        ::EndMenu();
-    });
+    const UINT_PTR Timer = ::SetTimer(nullptr, 0, 50, ProbeMenuLoop);
     const TPoint Center = CenterOf(Bar->Buttons(0)->BoundsRect());
     ::SendMessageA(Bar->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(Center.x, Center.y));
     ::KillTimer(nullptr, Timer);
