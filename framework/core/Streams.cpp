@@ -194,3 +194,10 @@ void TFileStream::SetSize(std::int64_t NewSize) {
     if (!Done) throw EWriteError("Cannot change the size of \"" + FFileName + "\"");
     if (Position() > NewSize) SetPosition(NewSize);
 }
+
+std::string ReadFileText(const std::string& FileName) {
+    TMemoryStream File;
+    File.LoadFromFile(FileName);
+    const auto* Bytes = reinterpret_cast<const char*>(File.Memory());
+    return std::string(Bytes, Bytes + File.Size());
+}

@@ -93,3 +93,6 @@ private:
     std::FILE* FFile = nullptr;
     mutable TLastOp FLastOp = TLastOp::None; // Size() repositions too
 };
+
+// The whole of a file, as bytes in a string (a description, a script); raises EFOpenError when it cannot be opened.
+std::string ReadFileText(const std::string& FileName);

@@ -9,20 +9,17 @@
 #include "framework/core/DescriptionWriter.h"
 #include "framework/core/Exceptions.h"
 #include "framework/core/Properties.h"
-#include "framework/core/Streams.h"
 #include "framework/win/Font.h"
 #include "framework/win/Form.h"
 #include "framework/win/GraphicsExceptions.h"
 #include "framework/win/Image.h"
 #include "framework/win/Label.h"
 #include "framework/win/Panel.h"
-#include "framework/win/Picture.h"
 #include "framework/win/WindowingClasses.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <memory>
 #include <string>
 
@@ -66,22 +63,6 @@ public:
     void FormCreate(TObject*) { ++Creates; }
 };
 
-std::string PictureHex() {
-    TBitmap Bitmap(3, 2);
-    Fill(Bitmap, clBlue);
-    TPicture Picture;
-    Picture.SetGraphic(&Bitmap);
-    TMemoryStream Data;
-    Picture.WriteData(Data);
-    std::string Hex;
-    char Digits[3];
-    for (std::int64_t I = 0; I < Data.Size(); ++I) {
-        std::snprintf(Digits, sizeof(Digits), "%02X", Data.Memory()[I]);
-        Hex += Digits;
-    }
-    return Hex;
-}
-
 std::string Description() {
     return R"(object fmDescribed: TDescribedForm
   Left = 10
@@ -108,7 +89,7 @@ std::string Description() {
       Top = 4
       AutoSize = True
       Picture.Data = {)" +
-           PictureHex() + R"(}
+           PictureDataHex(3, 2, clBlue) + R"(}
     end
     object lblTitle: TLabel
       Left = 40

@@ -1,8 +1,11 @@
 #include "TestSupport.h"
 
+#include "framework/core/Streams.h"
 #include "framework/win/Canvas.h"
+#include "framework/win/Picture.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 
 TColor PixelAt(const TBitmap& Bitmap, int X, int Y) {
@@ -42,44 +45,44 @@ void Put(std::vector<std::uint8_t>& Out, std::uint32_t Value, int Bytes) {
 }
 } // namespace
 
-std::vector<std::uint8_t> MakeBmp(const TBmpSpec& Spec) {
+std::vector<std::uint8_t> MakeBmp(const TBmpLayout& Layout) {
     std::vector<std::uint8_t> Info;
-    const bool Core = Spec.HeaderSize == 12;
-    Put(Info, Spec.HeaderSize, 4);
+    const bool Core = Layout.HeaderSize == 12;
+    Put(Info, Layout.HeaderSize, 4);
     if (Core) {
-        Put(Info, Spec.Width, 2);
-        Put(Info, Spec.Height, 2);
+        Put(Info, Layout.Width, 2);
+        Put(Info, Layout.Height, 2);
         Put(Info, 1, 2);
-        Put(Info, Spec.BitCount, 2);
+        Put(Info, Layout.BitCount, 2);
     } else {
-        Put(Info, Spec.Width, 4);
-        Put(Info, Spec.Height, 4);
+        Put(Info, Layout.Width, 4);
+        Put(Info, Layout.Height, 4);
         Put(Info, 1, 2);
-        Put(Info, Spec.BitCount, 2);
-        Put(Info, Spec.Compression, 4);
+        Put(Info, Layout.BitCount, 2);
+        Put(Info, Layout.Compression, 4);
         for (int Field = 0; Field < 3; ++Field) // image size, horizontal and vertical resolution
             Put(Info, 0, 4);
-        Put(Info, Spec.ColorsUsed, 4);
+        Put(Info, Layout.ColorsUsed, 4);
         Put(Info, 0, 4); // important colours
-        if (Spec.HeaderSize > 40) {
-            for (std::uint32_t Mask : Spec.Masks)
+        if (Layout.HeaderSize > 40) {
+            for (std::uint32_t Mask : Layout.Masks)
                 Put(Info, Mask, 4);
-            Info.resize(Spec.HeaderSize, 0);
+            Info.resize(Layout.HeaderSize, 0);
         } else {
-            for (std::uint32_t Mask : Spec.Masks)
+            for (std::uint32_t Mask : Layout.Masks)
                 Put(Info, Mask, 4);
         }
     }
-    for (std::uint32_t Color : Spec.Palette) {
+    for (std::uint32_t Color : Layout.Palette) {
         Put(Info, Color & 0xFF, 1);
         Put(Info, (Color >> 8) & 0xFF, 1);
         Put(Info, (Color >> 16) & 0xFF, 1);
         if (!Core) Put(Info, 0, 1);
     }
     std::vector<std::uint8_t> Pixels;
-    const int Rows = static_cast<int>(Spec.Rows.size());
+    const int Rows = static_cast<int>(Layout.Rows.size());
     for (int I = 0; I < Rows; ++I) {
-        const auto& Row = Spec.Rows[Spec.Height < 0 ? I : Rows - 1 - I];
+        const auto& Row = Layout.Rows[Layout.Height < 0 ? I : Rows - 1 - I];
         Pixels.insert(Pixels.end(), Row.begin(), Row.end());
         Pixels.resize((Pixels.size() + 3) & ~std::size_t{3}, 0);
     }
@@ -93,4 +96,20 @@ std::vector<std::uint8_t> MakeBmp(const TBmpSpec& Spec) {
     File.insert(File.end(), Info.begin(), Info.end());
     File.insert(File.end(), Pixels.begin(), Pixels.end());
     return File;
+}
+
+std::string PictureDataHex(int Width, int Height, TColor Color) {
+    TBitmap Bitmap(Width, Height);
+    Fill(Bitmap, Color);
+    TPicture Picture;
+    Picture.SetGraphic(&Bitmap);
+    TMemoryStream Data;
+    Picture.WriteData(Data);
+    std::string Hex;
+    char Digits[3];
+    for (std::int64_t I = 0; I < Data.Size(); ++I) {
+        std::snprintf(Digits, sizeof(Digits), "%02X", Data.Memory()[I]);
+        Hex += Digits;
+    }
+    return Hex;
 }

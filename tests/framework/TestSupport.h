@@ -7,6 +7,7 @@
 #include "framework/win/Geometry.h"
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 // Resources of TestResources.rc.
@@ -24,7 +25,7 @@ void Fill(TBitmap& Bitmap, TColor Color);
 
 // A BMP file to be written out by MakeBmp. Rows are given top row first, each as its raw bytes without
 // padding; MakeBmp writes them in the order the height's sign says, padded to four bytes.
-struct TBmpSpec {
+struct TBmpLayout {
     std::uint32_t HeaderSize = 40;
     std::int32_t Width = 0;
     std::int32_t Height = 0; // negative: top-down
@@ -35,4 +36,7 @@ struct TBmpSpec {
     std::vector<std::uint32_t> Palette{}; // 0x00RRGGBB
     std::vector<std::vector<std::uint8_t>> Rows{};
 };
-std::vector<std::uint8_t> MakeBmp(const TBmpSpec& Spec);
+std::vector<std::uint8_t> MakeBmp(const TBmpLayout& Layout);
+
+// The Data of a picture holding a Width x Height bitmap filled with Color, as the hex digits a description stores.
+std::string PictureDataHex(int Width, int Height, TColor Color);

@@ -3,37 +3,18 @@
 #include "TestSupport.h"
 #include "WindowingSupport.h"
 
-#include "framework/core/Streams.h"
 #include "framework/win/Form.h"
 #include "framework/win/Panel.h"
-#include "framework/win/Picture.h"
 #include "framework/win/WindowingClasses.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <memory>
 #include <string>
 
 namespace {
 
 constexpr int Rounds = 1000;
-
-std::string PictureHex() {
-    TBitmap Bitmap(8, 8);
-    Fill(Bitmap, clGreen);
-    TPicture Picture;
-    Picture.SetGraphic(&Bitmap);
-    TMemoryStream Data;
-    Picture.WriteData(Data);
-    std::string Hex;
-    char Digits[3];
-    for (std::int64_t I = 0; I < Data.Size(); ++I) {
-        std::snprintf(Digits, sizeof(Digits), "%02X", Data.Memory()[I]);
-        Hex += Digits;
-    }
-    return Hex;
-}
 
 const std::string& Description() {
     static const std::string Text = R"(object fmStress: TForm
@@ -57,7 +38,7 @@ const std::string& Description() {
         Left = 150
         Top = 2
         AutoSize = True
-        Picture.Data = {)" + PictureHex() +
+        Picture.Data = {)" + PictureDataHex(8, 8, clGreen) +
                                     R"(}
       end
     end

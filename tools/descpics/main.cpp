@@ -19,12 +19,6 @@ constexpr int ExitOk = 0;
 constexpr int ExitFailed = 1;
 constexpr int ExitUsage = 2;
 
-std::string LoadText(const std::string& FileName) {
-    TMemoryStream File;
-    File.LoadFromFile(FileName);
-    return std::string(reinterpret_cast<const char*>(File.Memory()), static_cast<std::size_t>(File.Size()));
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -35,7 +29,7 @@ int main(int argc, char** argv) {
     }
     const std::string Template = argv[1];
     try {
-        TDescObject Description = ParseDescription(LoadText(Template));
+        TDescObject Description = ParseDescription(ReadFileText(Template));
         FillPictures(Description, argv[2]);
         const std::string Text = PrintDescription(Description);
         TFileStream Output(argv[3], fmCreate);

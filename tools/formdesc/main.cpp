@@ -24,12 +24,6 @@ int Usage() {
     return ExitUsage;
 }
 
-std::string LoadText(const std::string& FileName) {
-    TMemoryStream File;
-    File.LoadFromFile(FileName);
-    return std::string(reinterpret_cast<const char*>(File.Memory()), static_cast<std::size_t>(File.Size()));
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -39,7 +33,7 @@ int main(int argc, char** argv) {
     std::string FileName = argv[2];
     if (Command != "check" && Command != "format") return Usage();
     try {
-        TDescObject Description = ParseDescription(LoadText(FileName));
+        TDescObject Description = ParseDescription(ReadFileText(FileName));
         if (Command == "format") std::fputs(PrintDescription(Description).c_str(), stdout);
         return ExitOk;
     } catch (const Exception& E) {
