@@ -1,8 +1,8 @@
 #include "app/CLPanel.h"
 
 #include "app/Apputil.h"
-#include "framework/win/DeviceContexts.h"
-#include "framework/win/ScopedGuards.h"
+#include "framework/win/graphics/DeviceContexts.h"
+#include "framework/win/graphics/ScopedGuards.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/CLCmdMgr.h"
-#include "framework/win/HandleOwners.h"
+#include "framework/win/graphics/HandleOwners.h"
 
 #include <windows.h>
 

@@ -5,12 +5,10 @@
 #include "app/CLPanel.h"
 #include "common/misc/CxAssert.h"
 #include "framework/core/Properties.h"
-#include "framework/win/Application.h"
-#include "framework/win/CommonControlClasses.h"
-#include "framework/win/Memo.h"
-#include "framework/win/WinClasses.h"
-#include "framework/win/WindowClasses.h"
-#include "framework/win/WindowingClasses.h"
+#include "framework/win/ComponentClasses.h"
+#include "framework/win/controls/Memo.h"
+#include "framework/win/forms/Application.h"
+#include "framework/win/windowing/WindowClasses.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -300,9 +298,7 @@ void TfmMain::SaveHistory() {
 }
 
 void RegisterProgramClasses() {
-    RegisterWinClasses();
-    RegisterWindowingClasses();
-    RegisterCommonControlClasses();
+    RegisterWinComponentClasses();
 }
 
 int RunProgram() {

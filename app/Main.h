@@ -1,7 +1,7 @@
 #pragma once
 
-#include "framework/win/Form.h"
-#include "framework/win/ListView.h"
+#include "framework/win/controls/ListView.h"
+#include "framework/win/forms/Form.h"
 
 #include <memory>
 

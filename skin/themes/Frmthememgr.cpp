@@ -1,9 +1,9 @@
 #include "skin/themes/Frmthememgr.h"
 
 #include "framework/core/Properties.h"
-#include "framework/win/Button.h"
-#include "framework/win/CheckListBox.h"
-#include "framework/win/Font.h"
+#include "framework/win/controls/Button.h"
+#include "framework/win/controls/CheckListBox.h"
+#include "framework/win/graphics/Font.h"
 
 namespace {
 

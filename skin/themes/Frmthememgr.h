@@ -3,7 +3,7 @@
 // it and takes the ticked names back.
 #pragma once
 
-#include "framework/win/Form.h"
+#include "framework/win/forms/Form.h"
 
 #include <string>
 #include <vector>

@@ -1,14 +1,14 @@
 // The helpers of Vskpublic.h that work on controls, forms and windows rather than on bitmaps.
 #include "skin/themes/Vskpublic.h"
 
-#include "framework/win/Application.h"
-#include "framework/win/Canvas.h"
-#include "framework/win/ColorConversion.h"
-#include "framework/win/DeviceContexts.h"
-#include "framework/win/Form.h"
-#include "framework/win/HandleOwners.h"
-#include "framework/win/ScopedGuards.h"
-#include "framework/win/Screen.h"
+#include "framework/win/forms/Application.h"
+#include "framework/win/forms/Form.h"
+#include "framework/win/forms/Screen.h"
+#include "framework/win/graphics/Canvas.h"
+#include "framework/win/graphics/ColorConversion.h"
+#include "framework/win/graphics/DeviceContexts.h"
+#include "framework/win/graphics/HandleOwners.h"
+#include "framework/win/graphics/ScopedGuards.h"
 
 namespace {
 

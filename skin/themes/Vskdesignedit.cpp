@@ -1,7 +1,7 @@
 #include "skin/themes/Vskdesignedit.h"
 
-#include "framework/win/Application.h"
-#include "framework/win/OpenDialog.h"
+#include "framework/win/controls/OpenDialog.h"
+#include "framework/win/forms/Application.h"
 #include "skin/themes/Frmthememgr.h"
 #include "skin/themes/Vskbuiltinfiletheme.h"
 #include "skin/themes/Vskthememanager.h"

@@ -2,9 +2,9 @@
 
 #include "framework/core/Exceptions.h"
 #include "framework/core/Properties.h"
-#include "framework/win/Bitmap.h"
-#include "framework/win/Form.h"
-#include "framework/win/GraphicsExceptions.h"
+#include "framework/win/forms/Form.h"
+#include "framework/win/graphics/Bitmap.h"
+#include "framework/win/graphics/GraphicsExceptions.h"
 #include "skin/themes/Vskfilesystem.h"
 #include "skin/themes/Vskpublic.h"
 #include "skin/themes/Vskthemefile.h"

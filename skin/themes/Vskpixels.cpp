@@ -1,7 +1,7 @@
 #include "skin/themes/Vskpixels.h"
 
-#include "framework/win/Bitmap.h"
-#include "framework/win/ScopedGuards.h"
+#include "framework/win/graphics/Bitmap.h"
+#include "framework/win/graphics/ScopedGuards.h"
 
 void CopyBitmapRect(TBitmap& Dest, const TRect& DestRect, const TBitmap& Source, const TRect& SourceRect) {
     const TBitmapSourceDC SourceDC(Source);

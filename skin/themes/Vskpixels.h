@@ -1,7 +1,7 @@
 // Pixel-level building blocks of the drawing helpers: exact copies between bitmaps and reading one pixel.
 #pragma once
 
-#include "framework/win/Geometry.h"
+#include "framework/win/graphics/Geometry.h"
 
 class TBitmap;
 

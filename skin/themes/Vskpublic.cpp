@@ -1,9 +1,9 @@
 #include "skin/themes/Vskpublic.h"
 
-#include "framework/win/Bitmap.h"
-#include "framework/win/ColorConversion.h"
-#include "framework/win/ImageList.h"
-#include "framework/win/Picture.h"
+#include "framework/win/graphics/Bitmap.h"
+#include "framework/win/graphics/ColorConversion.h"
+#include "framework/win/graphics/ImageList.h"
+#include "framework/win/graphics/Picture.h"
 #include "skin/themes/Vskpixels.h"
 
 #include <cstring>

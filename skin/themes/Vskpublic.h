@@ -6,7 +6,7 @@
 #pragma once
 
 #include "framework/core/Colors.h"
-#include "framework/win/Geometry.h"
+#include "framework/win/graphics/Geometry.h"
 
 #include <string>
 

@@ -3,8 +3,8 @@
 // corner, right edge, top edge, centre, bottom edge); later pieces overdraw earlier ones where they meet.
 #include "skin/themes/Vskpublic.h"
 
-#include "framework/win/Bitmap.h"
-#include "framework/win/ImageList.h"
+#include "framework/win/graphics/Bitmap.h"
+#include "framework/win/graphics/ImageList.h"
 #include "skin/themes/Vskpixels.h"
 
 #include <algorithm>

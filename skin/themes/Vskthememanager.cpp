@@ -1,7 +1,7 @@
 #include "skin/themes/Vskthememanager.h"
 
 #include "framework/core/Properties.h"
-#include "framework/win/Form.h"
+#include "framework/win/forms/Form.h"
 #include "skin/themes/Vskmgr.h"
 #include "skin/themes/Vskthemes.h"
 

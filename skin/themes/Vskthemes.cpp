@@ -1,8 +1,8 @@
 #include "skin/themes/Vskthemes.h"
 
 #include "framework/core/Properties.h"
-#include "framework/win/Bitmap.h"
-#include "framework/win/Form.h"
+#include "framework/win/forms/Form.h"
+#include "framework/win/graphics/Bitmap.h"
 #include "skin/themes/Vskmgr.h"
 #include "skin/themes/Vskpublic.h"
 

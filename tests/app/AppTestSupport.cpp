@@ -1,8 +1,8 @@
 #include "tests/app/AppTestSupport.h"
 
-#include "framework/win/Application.h"
-#include "framework/win/DeviceContexts.h"
-#include "framework/win/ScopedGuards.h"
+#include "framework/win/forms/Application.h"
+#include "framework/win/graphics/DeviceContexts.h"
+#include "framework/win/graphics/ScopedGuards.h"
 
 #include <gtest/gtest.h>
 

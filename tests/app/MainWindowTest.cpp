@@ -6,9 +6,9 @@
 #include "app/CLCmdMgr.h"
 #include "app/CLPanel.h"
 #include "app/Main.h"
-#include "framework/win/Application.h"
-#include "framework/win/Image.h"
-#include "framework/win/Picture.h"
+#include "framework/win/controls/Image.h"
+#include "framework/win/forms/Application.h"
+#include "framework/win/graphics/Picture.h"
 #include "tests/app/AppTestSupport.h"
 #include "tests/store/HistoryFile.h"
 

@@ -2,7 +2,7 @@
 // copies, and that its window owns it.
 #include "app/Apputil.h"
 #include "app/CLPanel.h"
-#include "framework/win/HandleCounts.h"
+#include "framework/win/graphics/HandleCounts.h"
 #include "tests/app/AppTestSupport.h"
 
 #include <gtest/gtest.h>

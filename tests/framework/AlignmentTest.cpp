@@ -2,10 +2,10 @@
 // do not exist yet (alignment needs no windows), and a form's client size against its real window.
 #include "WindowingSupport.h"
 
-#include "framework/win/Alignment.h"
-#include "framework/win/Form.h"
-#include "framework/win/Panel.h"
-#include "framework/win/SizeConstraints.h"
+#include "framework/win/controls/Panel.h"
+#include "framework/win/forms/Form.h"
+#include "framework/win/windowing/Alignment.h"
+#include "framework/win/windowing/SizeConstraints.h"
 
 #include <gtest/gtest.h>
 

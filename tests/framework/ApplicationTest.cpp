@@ -3,11 +3,11 @@
 #include "WindowingSupport.h"
 
 #include "framework/core/Exceptions.h"
-#include "framework/win/Font.h"
-#include "framework/win/Form.h"
-#include "framework/win/Panel.h"
-#include "framework/win/Screen.h"
-#include "framework/win/Timer.h"
+#include "framework/win/controls/Panel.h"
+#include "framework/win/forms/Form.h"
+#include "framework/win/forms/Screen.h"
+#include "framework/win/forms/Timer.h"
+#include "framework/win/graphics/Font.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 // and loading from the program's resources.
 #include "TestSupport.h"
 
-#include "framework/win/Bitmap.h"
-#include "framework/win/GraphicsExceptions.h"
-#include "framework/win/HandleCounts.h"
+#include "framework/win/graphics/Bitmap.h"
+#include "framework/win/graphics/GraphicsExceptions.h"
+#include "framework/win/graphics/HandleCounts.h"
 
 #include <cstdio>
 

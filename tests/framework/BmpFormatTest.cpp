@@ -2,8 +2,8 @@
 #include "TestSupport.h"
 
 #include "framework/core/Streams.h"
-#include "framework/win/Bitmap.h"
-#include "framework/win/GraphicsExceptions.h"
+#include "framework/win/graphics/Bitmap.h"
+#include "framework/win/graphics/GraphicsExceptions.h"
 
 #include <gtest/gtest.h>
 

@@ -3,9 +3,9 @@
 #include "CommonControlsSupport.h"
 #include "WindowingSupport.h"
 
-#include "framework/win/Button.h"
-#include "framework/win/Form.h"
-#include "framework/win/ListView.h"
+#include "framework/win/controls/Button.h"
+#include "framework/win/controls/ListView.h"
+#include "framework/win/forms/Form.h"
 
 #include <gtest/gtest.h>
 

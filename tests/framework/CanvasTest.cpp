@@ -2,9 +2,9 @@
 #include "TestSupport.h"
 
 #include "framework/core/Exceptions.h"
-#include "framework/win/Canvas.h"
-#include "framework/win/DeviceContexts.h"
-#include "framework/win/HandleCounts.h"
+#include "framework/win/graphics/Canvas.h"
+#include "framework/win/graphics/DeviceContexts.h"
+#include "framework/win/graphics/HandleCounts.h"
 
 #include <gtest/gtest.h>
 

@@ -4,9 +4,9 @@
 #include "TestSupport.h"
 #include "WindowingSupport.h"
 
-#include "framework/win/CheckListBox.h"
-#include "framework/win/ColorConversion.h"
-#include "framework/win/Form.h"
+#include "framework/win/controls/CheckListBox.h"
+#include "framework/win/forms/Form.h"
+#include "framework/win/graphics/ColorConversion.h"
 
 #include <gtest/gtest.h>
 

@@ -4,16 +4,15 @@
 #include "CommonControlsSupport.h"
 #include "WindowingSupport.h"
 
-#include "framework/win/Button.h"
-#include "framework/win/CommonControlClasses.h"
-#include "framework/win/Form.h"
-#include "framework/win/ListView.h"
-#include "framework/win/MainMenu.h"
-#include "framework/win/Memo.h"
-#include "framework/win/PopupMenu.h"
-#include "framework/win/Screen.h"
-#include "framework/win/StatusBar.h"
-#include "framework/win/WindowingClasses.h"
+#include "framework/win/ComponentClasses.h"
+#include "framework/win/controls/Button.h"
+#include "framework/win/controls/ListView.h"
+#include "framework/win/controls/Memo.h"
+#include "framework/win/controls/StatusBar.h"
+#include "framework/win/forms/Form.h"
+#include "framework/win/forms/Screen.h"
+#include "framework/win/menus/MainMenu.h"
+#include "framework/win/menus/PopupMenu.h"
 
 #include <commctrl.h>
 
@@ -110,8 +109,7 @@ end
 )";
 
 std::unique_ptr<TForm> LoadCommandsForm() {
-    RegisterWindowingClasses();
-    RegisterCommonControlClasses();
+    RegisterWinComponentClasses();
     auto Form = std::make_unique<TForm>(nullptr);
     Form->ReadDescription(CommandsForm);
     return Form;

@@ -2,7 +2,7 @@
 // down, and clicks sent to a window.
 #pragma once
 
-#include "framework/win/Geometry.h"
+#include "framework/win/graphics/Geometry.h"
 
 #include <windows.h>
 

@@ -9,13 +9,13 @@
 #include "framework/core/DescriptionWriter.h"
 #include "framework/core/Exceptions.h"
 #include "framework/core/Properties.h"
-#include "framework/win/Font.h"
-#include "framework/win/Form.h"
-#include "framework/win/GraphicsExceptions.h"
-#include "framework/win/Image.h"
-#include "framework/win/Label.h"
-#include "framework/win/Panel.h"
-#include "framework/win/WindowingClasses.h"
+#include "framework/win/ComponentClasses.h"
+#include "framework/win/controls/Image.h"
+#include "framework/win/controls/Label.h"
+#include "framework/win/controls/Panel.h"
+#include "framework/win/forms/Form.h"
+#include "framework/win/graphics/Font.h"
+#include "framework/win/graphics/GraphicsExceptions.h"
 
 #include <gtest/gtest.h>
 
@@ -119,7 +119,7 @@ end
 
 struct FormDescriptionTest : ::testing::Test {
     FormDescriptionTest() {
-        RegisterWindowingClasses();
+        RegisterWinComponentClasses();
         RegisterClasses({&TProbePanel::StaticClassInfo()});
     }
 };

@@ -5,8 +5,8 @@
 #include "framework/core/DescriptionReader.h"
 #include "framework/core/DescriptionWriter.h"
 #include "framework/core/Properties.h"
-#include "framework/win/Font.h"
-#include "framework/win/Picture.h"
+#include "framework/win/graphics/Font.h"
+#include "framework/win/graphics/Picture.h"
 
 #include <gtest/gtest.h>
 

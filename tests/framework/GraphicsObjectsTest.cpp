@@ -3,10 +3,10 @@
 #include "TestSupport.h"
 
 #include "framework/core/Properties.h"
-#include "framework/win/Brush.h"
-#include "framework/win/ColorConversion.h"
-#include "framework/win/Font.h"
-#include "framework/win/Pen.h"
+#include "framework/win/graphics/Brush.h"
+#include "framework/win/graphics/ColorConversion.h"
+#include "framework/win/graphics/Font.h"
+#include "framework/win/graphics/Pen.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The handle owners, their live counts, and the scoped guards.
-#include "framework/win/DeviceContexts.h"
-#include "framework/win/HandleOwners.h"
-#include "framework/win/ScopedGuards.h"
+#include "framework/win/graphics/DeviceContexts.h"
+#include "framework/win/graphics/HandleOwners.h"
+#include "framework/win/graphics/ScopedGuards.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // disabled look, and taking images out again.
 #include "TestSupport.h"
 
-#include "framework/win/ImageList.h"
+#include "framework/win/graphics/ImageList.h"
 
 #include <gtest/gtest.h>
 

@@ -5,9 +5,9 @@
 #include "WindowingSupport.h"
 
 #include "framework/core/DescriptionWriter.h"
-#include "framework/win/CommonControlClasses.h"
-#include "framework/win/Form.h"
-#include "framework/win/ListView.h"
+#include "framework/win/ComponentClasses.h"
+#include "framework/win/controls/ListView.h"
+#include "framework/win/forms/Form.h"
 
 #include <commctrl.h>
 
@@ -208,7 +208,7 @@ TEST_F(ListViewTest, ScrollMovesTheRows) {
 }
 
 TEST_F(ListViewTest, ColumnsAndItemsGoThroughDescriptions) {
-    RegisterCommonControlClasses();
+    RegisterWinComponentClasses();
     Form->SetName("fmTest");
     List->SetName("lvCommand");
     const std::string Text = WriteComponentDescription(*Form);

@@ -4,9 +4,9 @@
 #include "WindowingSupport.h"
 
 #include "framework/core/Exceptions.h"
-#include "framework/win/CommonControlClasses.h"
-#include "framework/win/Form.h"
-#include "framework/win/Memo.h"
+#include "framework/win/ComponentClasses.h"
+#include "framework/win/controls/Memo.h"
+#include "framework/win/forms/Form.h"
 
 #include <gtest/gtest.h>
 
@@ -163,7 +163,7 @@ TEST_F(MemoTest, ReturnsAndTabsAreTheMemosOnlyWhenItWantsThem) {
 }
 
 TEST_F(MemoTest, DescriptionsGiveTheMemoItsLinesAndStyles) {
-    RegisterCommonControlClasses();
+    RegisterWinComponentClasses();
     Form->ReadDescription("object Form1: TForm\n"
                           "  object memNotes: TMemo\n"
                           "    Lines.Strings = ('CRTLIB' 'DSPLIB')\n"

@@ -5,12 +5,12 @@
 #include "WindowingSupport.h"
 
 #include "framework/core/DescriptionWriter.h"
-#include "framework/win/Canvas.h"
-#include "framework/win/ColorConversion.h"
-#include "framework/win/CommonControlClasses.h"
-#include "framework/win/Form.h"
-#include "framework/win/MainMenu.h"
-#include "framework/win/PopupMenu.h"
+#include "framework/win/ComponentClasses.h"
+#include "framework/win/forms/Form.h"
+#include "framework/win/graphics/Canvas.h"
+#include "framework/win/graphics/ColorConversion.h"
+#include "framework/win/menus/MainMenu.h"
+#include "framework/win/menus/PopupMenu.h"
 
 #include <gtest/gtest.h>
 
@@ -247,7 +247,7 @@ TEST_F(MenuTest, APopupMenuRunsTheItemChosenInIt) {
 }
 
 TEST_F(MenuTest, MenuItemsAreComponentsNestedInDescriptions) {
-    RegisterCommonControlClasses();
+    RegisterWinComponentClasses();
     auto Read = std::make_unique<TForm>(nullptr);
     Read->ReadDescription("object fmMenu: TForm\n"
                           "  Menu = mmMain\n"

@@ -4,10 +4,10 @@
 #include "WindowingSupport.h"
 
 #include "framework/core/Properties.h"
-#include "framework/win/Accelerators.h"
-#include "framework/win/Form.h"
-#include "framework/win/Label.h"
-#include "framework/win/Panel.h"
+#include "framework/win/controls/Label.h"
+#include "framework/win/controls/Panel.h"
+#include "framework/win/forms/Form.h"
+#include "framework/win/windowing/Accelerators.h"
 
 #include <gtest/gtest.h>
 

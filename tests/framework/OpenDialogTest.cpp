@@ -1,6 +1,6 @@
 // The open-file dialog: the filter in the system's form, and Execute with the system's dialog answered
 // the way a user would (a name typed and OK, or Cancel).
-#include "framework/win/OpenDialog.h"
+#include "framework/win/controls/OpenDialog.h"
 
 #include <gtest/gtest.h>
 

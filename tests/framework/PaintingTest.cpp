@@ -3,14 +3,14 @@
 #include "TestSupport.h"
 #include "WindowingSupport.h"
 
-#include "framework/win/ColorConversion.h"
-#include "framework/win/DeviceContexts.h"
-#include "framework/win/Font.h"
-#include "framework/win/Form.h"
-#include "framework/win/Image.h"
-#include "framework/win/Label.h"
-#include "framework/win/Panel.h"
-#include "framework/win/Picture.h"
+#include "framework/win/controls/Image.h"
+#include "framework/win/controls/Label.h"
+#include "framework/win/controls/Panel.h"
+#include "framework/win/forms/Form.h"
+#include "framework/win/graphics/ColorConversion.h"
+#include "framework/win/graphics/DeviceContexts.h"
+#include "framework/win/graphics/Font.h"
+#include "framework/win/graphics/Picture.h"
 
 #include <gtest/gtest.h>
 

@@ -3,9 +3,9 @@
 
 #include "framework/core/Properties.h"
 #include "framework/core/Streams.h"
-#include "framework/win/GraphicsExceptions.h"
-#include "framework/win/Icon.h"
-#include "framework/win/Picture.h"
+#include "framework/win/graphics/GraphicsExceptions.h"
+#include "framework/win/graphics/Icon.h"
+#include "framework/win/graphics/Picture.h"
 
 #include <gtest/gtest.h>
 

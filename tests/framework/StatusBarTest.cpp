@@ -3,8 +3,8 @@
 #include "TestSupport.h"
 #include "WindowingSupport.h"
 
-#include "framework/win/Form.h"
-#include "framework/win/StatusBar.h"
+#include "framework/win/controls/StatusBar.h"
+#include "framework/win/forms/Form.h"
 
 #include <commctrl.h>
 

@@ -3,10 +3,10 @@
 
 #include "framework/core/Properties.h"
 #include "framework/core/Streams.h"
-#include "framework/win/HandleCounts.h"
-#include "framework/win/Icon.h"
-#include "framework/win/ImageList.h"
-#include "framework/win/Picture.h"
+#include "framework/win/graphics/HandleCounts.h"
+#include "framework/win/graphics/Icon.h"
+#include "framework/win/graphics/ImageList.h"
+#include "framework/win/graphics/Picture.h"
 
 #include <gtest/gtest.h>
 

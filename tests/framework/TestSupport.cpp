@@ -1,8 +1,8 @@
 #include "TestSupport.h"
 
 #include "framework/core/Streams.h"
-#include "framework/win/Canvas.h"
-#include "framework/win/Picture.h"
+#include "framework/win/graphics/Canvas.h"
+#include "framework/win/graphics/Picture.h"
 
 #include <algorithm>
 #include <cstdio>

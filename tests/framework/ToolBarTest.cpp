@@ -4,9 +4,9 @@
 #include "TestSupport.h"
 #include "WindowingSupport.h"
 
-#include "framework/win/Form.h"
-#include "framework/win/MainMenu.h"
-#include "framework/win/ToolBar.h"
+#include "framework/win/controls/ToolBar.h"
+#include "framework/win/forms/Form.h"
+#include "framework/win/menus/MainMenu.h"
 
 #include <commctrl.h>
 

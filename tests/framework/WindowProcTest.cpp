@@ -4,10 +4,10 @@
 #include "WindowingSupport.h"
 
 #include "framework/core/Properties.h"
-#include "framework/win/Brush.h"
-#include "framework/win/DeviceContexts.h"
-#include "framework/win/Form.h"
-#include "framework/win/Panel.h"
+#include "framework/win/controls/Panel.h"
+#include "framework/win/forms/Form.h"
+#include "framework/win/graphics/Brush.h"
+#include "framework/win/graphics/DeviceContexts.h"
 
 #include <gtest/gtest.h>
 

@@ -3,9 +3,9 @@
 #include "TestSupport.h"
 #include "WindowingSupport.h"
 
-#include "framework/win/Form.h"
-#include "framework/win/Panel.h"
-#include "framework/win/WindowingClasses.h"
+#include "framework/win/ComponentClasses.h"
+#include "framework/win/controls/Panel.h"
+#include "framework/win/forms/Form.h"
 
 #include <gtest/gtest.h>
 
@@ -82,7 +82,7 @@ void Round(int Number) {
 } // namespace
 
 TEST(WindowingStress, AThousandFormsGiveBackEveryHandle) {
-    RegisterWindowingClasses();
+    RegisterWinComponentClasses();
     Round(0); // the first round also makes what lives on (window classes, the application's own window)
     const THandleSnapshot Before = HandleSnapshot();
     for (int Number = 1; Number <= Rounds; ++Number) {

@@ -3,8 +3,8 @@
 #include "TestSupport.h"
 
 #include "framework/core/Streams.h"
-#include "framework/win/Control.h"
-#include "framework/win/WinControl.h"
+#include "framework/win/windowing/Control.h"
+#include "framework/win/windowing/WinControl.h"
 
 namespace {
 constexpr int PumpRounds = 5;

@@ -2,10 +2,10 @@
 // boxes, reading back what a control paints, and counting live handles.
 #pragma once
 
-#include "framework/win/Application.h"
-#include "framework/win/Bitmap.h"
-#include "framework/win/HandleCounts.h"
-#include "framework/win/Messages.h"
+#include "framework/win/forms/Application.h"
+#include "framework/win/graphics/Bitmap.h"
+#include "framework/win/graphics/HandleCounts.h"
+#include "framework/win/windowing/Messages.h"
 
 #include <array>
 #include <functional>

@@ -3,11 +3,11 @@
 #include "PixelTestSupport.h"
 #include "ThemeConsumer.h"
 
-#include "framework/win/Application.h"
-#include "framework/win/DeviceContexts.h"
-#include "framework/win/Form.h"
-#include "framework/win/Label.h"
-#include "framework/win/Panel.h"
+#include "framework/win/controls/Label.h"
+#include "framework/win/controls/Panel.h"
+#include "framework/win/forms/Application.h"
+#include "framework/win/forms/Form.h"
+#include "framework/win/graphics/DeviceContexts.h"
 #include "skin/themes/Vskpublic.h"
 
 #include <gtest/gtest.h>

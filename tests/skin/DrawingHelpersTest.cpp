@@ -2,8 +2,8 @@
 // and the inclusive point test.
 #include "PixelTestSupport.h"
 
-#include "framework/win/HandleOwners.h"
-#include "framework/win/Picture.h"
+#include "framework/win/graphics/HandleOwners.h"
+#include "framework/win/graphics/Picture.h"
 #include "skin/themes/Vskpublic.h"
 
 #include <gtest/gtest.h>

@@ -7,7 +7,7 @@
 #include "framework/core/DescriptionWriter.h"
 #include "framework/core/Exceptions.h"
 #include "framework/core/Streams.h"
-#include "framework/win/Form.h"
+#include "framework/win/forms/Form.h"
 #include "skin/themes/Vskbuiltinfiletheme.h"
 #include "skin/themes/Vskfilesystem.h"
 #include "skin/themes/Vskmgr.h"

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "framework/core/Colors.h"
-#include "framework/win/Bitmap.h"
-#include "framework/win/Geometry.h"
+#include "framework/win/graphics/Bitmap.h"
+#include "framework/win/graphics/Geometry.h"
 
 #include <optional>
 

@@ -3,7 +3,7 @@
 // happened to them.
 #pragma once
 
-#include "framework/win/Control.h"
+#include "framework/win/windowing/Control.h"
 #include "skin/themes/Vskthemes.h"
 
 #include <string>

@@ -3,9 +3,9 @@
 #include "PixelTestSupport.h"
 #include "ThemeConsumer.h"
 
-#include "framework/win/Form.h"
-#include "framework/win/Label.h"
-#include "framework/win/Panel.h"
+#include "framework/win/controls/Label.h"
+#include "framework/win/controls/Panel.h"
+#include "framework/win/forms/Form.h"
 #include "skin/themes/Vskmgr.h"
 #include "skin/themes/Vskthemes.h"
 

@@ -1,11 +1,11 @@
 // The theme manager's dialog: its layout, its buttons, and ThemeManagerEdit driven through the modal loop.
 #include "ThemeConsumer.h"
 
-#include "framework/win/Application.h"
-#include "framework/win/Button.h"
-#include "framework/win/CheckListBox.h"
-#include "framework/win/Font.h"
-#include "framework/win/Screen.h"
+#include "framework/win/controls/Button.h"
+#include "framework/win/controls/CheckListBox.h"
+#include "framework/win/forms/Application.h"
+#include "framework/win/forms/Screen.h"
+#include "framework/win/graphics/Font.h"
 #include "skin/themes/Frmthememgr.h"
 #include "skin/themes/Vskdesignedit.h"
 #include "skin/themes/Vskthememanager.h"

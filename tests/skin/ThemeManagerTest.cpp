@@ -3,8 +3,8 @@
 #include "ThemeConsumer.h"
 
 #include "framework/core/Exceptions.h"
-#include "framework/win/Form.h"
-#include "framework/win/Label.h"
+#include "framework/win/controls/Label.h"
+#include "framework/win/forms/Form.h"
 #include "skin/themes/Vskmgr.h"
 #include "skin/themes/Vskthememanager.h"
 

@@ -6,9 +6,9 @@
 // closes the window the way a user does (WM_CLOSE) and answers the program's "Confirmation" box with Yes. Once the
 // program has ended, the picture is written as a 24-bit BMP. Exit 0 when all of it went so; 1, with a line on
 // stderr and no picture, otherwise.
-#include "framework/win/DeviceContexts.h"
-#include "framework/win/HandleOwners.h"
-#include "framework/win/ScopedGuards.h"
+#include "framework/win/graphics/DeviceContexts.h"
+#include "framework/win/graphics/HandleOwners.h"
+#include "framework/win/graphics/ScopedGuards.h"
 
 #include <windows.h>
 

@@ -1,7 +1,0 @@
-#include "framework/win/GraphicsObject.h"
-
-#include "framework/core/Properties.h"
-
-VSK_IMPLEMENT_CLASS(TGraphicsObject)
-
-void TGraphicsObject::Publish(TPublisher<TGraphicsObject>&) {}

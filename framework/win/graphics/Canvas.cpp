@@ -1,0 +1,188 @@
+#include "framework/win/graphics/Canvas.h"
+
+#include "framework/core/Exceptions.h"
+#include "framework/win/graphics/ColorConversion.h"
+#include "framework/win/graphics/Graphic.h"
+#include "framework/win/graphics/ScopedGuards.h"
+
+namespace {
+constexpr unsigned AllObjects = 7; // font, pen and brush
+
+int Length(std::string_view Text) {
+    return static_cast<int>(Text.size());
+}
+
+// TPoint adds no data to POINT, so an array of one is an array of the other for the polygon calls.
+const POINT* AsPoints(std::span<const TPoint> Points) {
+    static_assert(sizeof(TPoint) == sizeof(POINT));
+    return Points.data();
+}
+} // namespace
+
+TCanvas::TCanvas() {
+    // A changed tool must leave the DC before its old GDI object is replaced; the next operation that needs
+    // it selects the new one.
+    FFont.OnChange = [this](TObject*) { Deselect(stFont); };
+    FPen.OnChange = [this](TObject*) { Deselect(stPen); };
+    FBrush.OnChange = [this](TObject*) { Deselect(stBrush); };
+}
+
+TCanvas::~TCanvas() {
+    SetHandle(nullptr);
+}
+
+HDC TCanvas::Handle() {
+    if (!FHandle) CreateHandle();
+    if (!FHandle) throw EInvalidOperation("Canvas does not allow drawing");
+    return FHandle;
+}
+
+void TCanvas::SetHandle(HDC DC) {
+    if (DC == FHandle) return;
+    Deselect(AllObjects);
+    FHandle = DC;
+}
+
+void TCanvas::RequireState(unsigned Flags) {
+    const HDC DC = Handle();
+    const unsigned Missing = Flags & ~FState;
+    if (Missing & stFont) {
+        FOldFont = ::SelectObject(DC, FFont.Handle());
+        ::SetTextColor(DC, ColorToRGB(FFont.Color()));
+    }
+    if (Missing & stPen) {
+        FOldPen = ::SelectObject(DC, FPen.Handle());
+        ::SetROP2(DC, FPen.Rop2());
+    }
+    if (Missing & stBrush) {
+        const HBRUSH Brush = FBrush.Handle();
+        ::UnrealizeObject(Brush); // realign a pattern brush with this DC's origin
+        FOldBrush = ::SelectObject(DC, Brush);
+        ::SetBkColor(DC, ColorToRGB(FBrush.Color()));
+        ::SetBkMode(DC, FBrush.Style() == bsSolid ? OPAQUE : TRANSPARENT);
+    }
+    FState |= Missing;
+}
+
+void TCanvas::Deselect(unsigned Flags) {
+    const unsigned Selected = Flags & FState;
+    if (Selected & stFont) ::SelectObject(FHandle, FOldFont);
+    if (Selected & stPen) ::SelectObject(FHandle, FOldPen);
+    if (Selected & stBrush) ::SelectObject(FHandle, FOldBrush);
+    FState &= ~Selected;
+}
+
+TRect TCanvas::ClipRect() {
+    TRect Result;
+    ::GetClipBox(Handle(), &Result);
+    return Result;
+}
+
+void TCanvas::FillRect(const TRect& Rect) {
+    RequireState(stBrush);
+    ::FillRect(FHandle, &Rect, FBrush.Handle());
+}
+
+void TCanvas::FrameRect(const TRect& Rect) {
+    RequireState(stBrush);
+    ::FrameRect(FHandle, &Rect, FBrush.Handle());
+}
+
+void TCanvas::Rectangle(int X1, int Y1, int X2, int Y2) {
+    RequireState(stPen | stBrush);
+    ::Rectangle(FHandle, X1, Y1, X2, Y2);
+}
+
+void TCanvas::RoundRect(int X1, int Y1, int X2, int Y2, int CornerWidth, int CornerHeight) {
+    RequireState(stPen | stBrush);
+    ::RoundRect(FHandle, X1, Y1, X2, Y2, CornerWidth, CornerHeight);
+}
+
+void TCanvas::Ellipse(int X1, int Y1, int X2, int Y2) {
+    RequireState(stPen | stBrush);
+    ::Ellipse(FHandle, X1, Y1, X2, Y2);
+}
+
+void TCanvas::Polygon(std::span<const TPoint> Points) {
+    RequireState(stPen | stBrush);
+    ::Polygon(FHandle, AsPoints(Points), static_cast<int>(Points.size()));
+}
+
+void TCanvas::DrawFocusRect(const TRect& Rect) {
+    RequireState(stBrush);
+    ::DrawFocusRect(FHandle, &Rect);
+}
+
+void TCanvas::MoveTo(int X, int Y) {
+    ::MoveToEx(Handle(), X, Y, nullptr);
+}
+
+void TCanvas::LineTo(int X, int Y) {
+    RequireState(stPen | stBrush); // the brush gives dashed lines their background
+    ::LineTo(FHandle, X, Y);
+}
+
+TPoint TCanvas::PenPos() {
+    TPoint Result;
+    ::GetCurrentPositionEx(Handle(), &Result);
+    return Result;
+}
+
+void TCanvas::Polyline(std::span<const TPoint> Points) {
+    RequireState(stPen | stBrush);
+    ::Polyline(FHandle, AsPoints(Points), static_cast<int>(Points.size()));
+}
+
+void TCanvas::Arc(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4) {
+    RequireState(stPen | stBrush);
+    ::Arc(FHandle, X1, Y1, X2, Y2, X3, Y3, X4, Y4);
+}
+
+TColor TCanvas::Pixels(int X, int Y) {
+    return ::GetPixel(Handle(), X, Y);
+}
+
+void TCanvas::SetPixels(int X, int Y, TColor Color) {
+    ::SetPixel(Handle(), X, Y, ColorToRGB(Color));
+}
+
+void TCanvas::TextOut(int X, int Y, std::string_view Text) {
+    RequireState(stFont | stBrush);
+    ::TextOutA(FHandle, X, Y, Text.data(), Length(Text));
+    MoveTo(X + TextWidth(Text), Y);
+}
+
+void TCanvas::TextRect(const TRect& Rect, int X, int Y, std::string_view Text) {
+    RequireState(stFont | stBrush);
+    const UINT Options = ETO_CLIPPED | (FBrush.Style() == bsSolid ? ETO_OPAQUE : 0);
+    ::ExtTextOutA(FHandle, X, Y, Options, &Rect, Text.data(), static_cast<UINT>(Text.size()), nullptr);
+}
+
+SIZE TCanvas::TextExtent(std::string_view Text) {
+    RequireState(stFont);
+    SIZE Result{};
+    ::GetTextExtentPoint32A(FHandle, Text.data(), Length(Text), &Result);
+    return Result;
+}
+
+int TCanvas::DrawText(std::string_view Text, TRect& Rect, UINT Format) {
+    RequireState(stFont | stBrush);
+    return ::DrawTextA(FHandle, Text.data(), Length(Text), &Rect, Format);
+}
+
+void TCanvas::Draw(int X, int Y, const TGraphic& Graphic) {
+    if (!Graphic.Empty()) Graphic.Draw(*this, Bounds(X, Y, Graphic.Width(), Graphic.Height()));
+}
+
+void TCanvas::StretchDraw(const TRect& Rect, const TGraphic& Graphic) {
+    if (!Graphic.Empty()) Graphic.Draw(*this, Rect);
+}
+
+void TCanvas::CopyRect(const TRect& Dest, TCanvas& Source, const TRect& SourceRect) {
+    // Brushes take part in pattern raster operations, and the background colour in colour conversions.
+    RequireState(stBrush);
+    Source.RequireState(stBrush);
+    TStretchModeGuard Mode(FHandle, COLORONCOLOR);
+    ::StretchBlt(FHandle, Dest.left, Dest.top, Dest.Width(), Dest.Height(), Source.FHandle, SourceRect.left,
+                 SourceRect.top, SourceRect.Width(), SourceRect.Height(), FCopyMode);
+}
