@@ -21,31 +21,27 @@ void TvskThemeMgrCompList::Publish(TPublisher<TvskThemeMgrCompList>&) {}
 VSK_IMPLEMENT_CLASS(TvskThemeManager)
 
 void TvskThemeManager::Publish(TPublisher<TvskThemeManager>& p) {
-    p.Enum("UIStyle", &TvskThemeManager::UIStyle, &TvskThemeManager::SetUIStyle, TvskUIStyleInfo);
-    p.Ref("FileTheme", &TvskThemeManager::FileTheme, &TvskThemeManager::SetFileTheme);
     p.Object("CompList", &TvskThemeManager::CompList, &TvskThemeManager::SetList);
     p.Event("OnUIStyleChanged", &TvskThemeManager::OnUIStyleChanged);
 }
 
 TvskThemeManager::TvskThemeManager(TComponent* AOwner)
-    : TComponent(AOwner), FCompList(std::make_unique<TvskThemeMgrCompList>()) {
+    : inherited(AOwner), FCompList(std::make_unique<TvskThemeMgrCompList>()) {
     SetUIStyle(DeepBlue);
 }
 
 TvskThemeManager::~TvskThemeManager() = default;
 
-void TvskThemeManager::SetUIStyle(TvskUIStyle Value) {
-    const TvskUIStyle Old = FUIStyle;
-    FUIStyle = Value;
+void TvskThemeManager::ApplyUIStyle(const TvskThemeSource&) {
     UpdateAll();
-    if (Value != Old) OnUIStyleChanged(this);
 }
 
-void TvskThemeManager::SetFileTheme(TvskFileTheme* Value) {
-    if (FFileTheme) FFileTheme->RemoveFreeNotification(this);
-    FFileTheme = Value;
-    if (FFileTheme) FFileTheme->FreeNotification(this);
-    SetUIStyle(FUIStyle);
+void TvskThemeManager::UIStyleChanged() {
+    OnUIStyleChanged(this);
+}
+
+void TvskThemeManager::FileThemeRemoved() {
+    StoreUIStyle(DeepBlue);
 }
 
 void TvskThemeManager::SetList(const TvskThemeMgrCompList* Value) {
@@ -61,20 +57,15 @@ void TvskThemeManager::UpdateAll() {
     for (int I = 0; I < FCompList->Count(); ++I) {
         TComponent* Component = Form->FindComponent(FCompList->Get(I));
         if (!Component) continue;
-        SetOrdProp(*Component, VskUIStyleProperty, FUIStyle);
-        SetObjectProp(*Component, VskFileThemeProperty, FFileTheme);
+        SetOrdProp(*Component, VskUIStyleProperty, UIStyle());
+        SetObjectProp(*Component, VskFileThemeProperty, FileTheme());
     }
 }
 
 void TvskThemeManager::Notification(TComponent* AComponent, TOperation Operation) {
     inherited::Notification(AComponent, Operation);
-    if (Operation != opRemove || AComponent == this) return;
-    if (!AComponent->Name().empty())
-        if (const int Index = FCompList->IndexOf(AComponent->Name()); Index >= 0) FCompList->Delete(Index);
-    if (AComponent == FFileTheme) {
-        FFileTheme = nullptr;
-        FUIStyle = DeepBlue;
-    }
+    if (Operation != opRemove || AComponent == this || AComponent->Name().empty()) return;
+    if (const int Index = FCompList->IndexOf(AComponent->Name()); Index >= 0) FCompList->Delete(Index);
 }
 
 std::vector<TvskThemeCandidate> ThemeManagerCandidates(const TvskThemeManager& Manager) {

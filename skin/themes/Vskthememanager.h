@@ -5,7 +5,7 @@
 #include "framework/core/Component.h"
 #include "framework/core/Events.h"
 #include "framework/core/Strings.h"
-#include "skin/themes/Vskthemetables.h"
+#include "skin/themes/Vskthemed.h"
 
 #include <memory>
 #include <string>
@@ -18,20 +18,15 @@ class TvskThemeMgrCompList : public TStringList {
     VSK_CLASS(TvskThemeMgrCompList, TStringList)
 };
 
-class TvskThemeManager : public TComponent {
-    VSK_CLASS(TvskThemeManager, TComponent)
+// Setting UIStyle updates the listed components (also when the style is the same), then fires
+// OnUIStyleChanged, only when the style changed. Setting FileTheme updates them too.
+class TvskThemeManager : public TvskThemed<TComponent> {
+    VSK_CLASS(TvskThemeManager, TvskThemed<TComponent>)
 
 public:
     explicit TvskThemeManager(TComponent* AOwner);
     ~TvskThemeManager() override;
 
-    TvskUIStyle UIStyle() const { return FUIStyle; }
-    // Stores the style and updates the listed components (also when the style is the same); then fires
-    // OnUIStyleChanged, only when the style changed.
-    void SetUIStyle(TvskUIStyle Value);
-    TvskFileTheme* FileTheme() const { return FFileTheme; }
-    // Stores the reference (not owned) and updates the listed components.
-    void SetFileTheme(TvskFileTheme* Value);
     TvskThemeMgrCompList* CompList() const { return FCompList.get(); }
     // Copies Value's names; updates nothing.
     void SetList(const TvskThemeMgrCompList* Value);
@@ -44,13 +39,16 @@ public:
 
     TNotifyEvent OnUIStyleChanged;
 
-    // A listed component that goes leaves the list. When the file theme goes, the reference is cleared and
-    // the style becomes DeepBlue without an update: each listed component falls back on its own.
+    // A listed component that goes leaves the list.
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
+protected:
+    void ApplyUIStyle(const TvskThemeSource& Theme) override;
+    void UIStyleChanged() override;
+    // The style becomes DeepBlue without an update: each listed component falls back on its own.
+    void FileThemeRemoved() override;
+
 private:
-    TvskUIStyle FUIStyle = DeepBlue;
-    TvskFileTheme* FFileTheme = nullptr;
     std::unique_ptr<TvskThemeMgrCompList> FCompList;
 };
 

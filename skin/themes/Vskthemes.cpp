@@ -3,6 +3,7 @@
 #include "framework/core/Properties.h"
 #include "framework/win/forms/Form.h"
 #include "framework/win/graphics/Bitmap.h"
+#include "skin/themes/Vskcustomform.h"
 #include "skin/themes/Vskmgr.h"
 #include "skin/themes/Vskpublic.h"
 
@@ -10,16 +11,7 @@
 
 namespace {
 
-constexpr const char* SkinnedFormClass = "TvskForm";
 constexpr std::string_view SkinnedClassPrefix = "Tvsk";
-
-// The skinned form frame lives in another part of the engine; it is recognised by its class name, so that
-// reading a style needs nothing but the published properties.
-bool IsSkinnedForm(const TObject& Object) {
-    for (const TClassInfo* Class = &Object.ClassInfo(); Class; Class = Class->Parent())
-        if (Class->Name() == SkinnedFormClass) return true;
-    return false;
-}
 
 void LoadResource(TBitmap& Bmp, const TvskBuiltInEntry& Entry) {
     if (Entry.Kind == vskKindBitmap) Bmp.LoadFromResourceName(::GetModuleHandleA(nullptr), Entry.Resource);
@@ -55,8 +47,7 @@ TvskUIStyle GetVSKFormStyle(const TComponent* Owner) {
     const auto* Form = dynamic_cast<const TCustomForm*>(Owner);
     if (!Form) return DeepBlue;
     for (int I = 0; I < Form->ControlCount(); ++I) {
-        const TControl* Control = Form->Controls(I);
-        if (IsSkinnedForm(*Control)) return static_cast<TvskUIStyle>(GetOrdProp(*Control, VskUIStyleProperty));
+        if (const auto* Frame = dynamic_cast<const TvskCustomForm*>(Form->Controls(I))) return Frame->UIStyle();
     }
     return DeepBlue;
 }

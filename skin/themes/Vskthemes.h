@@ -2,16 +2,8 @@
 // the choice between a file theme and a built-in style, the start-up style of a new component, and handing
 // a style down to a container's children.
 //
-// The theme consumer protocol that every skinned component follows, and that the file theme and the theme
-// manager rely on:
-//   1. It publishes "UIStyle" (a TvskUIStyle, setter SetUIStyle) and "FileTheme" (a TvskFileTheme it does not
-//      own, setter SetFileTheme); other code finds and sets them by name.
-//   2. Its constructor ends with SetUIStyle(GetVSKFormStyle(Owner)).
-//   3. SetUIStyle stores the style, asks UsingFileTheme, reads every entry it needs from the file theme or
-//      with the built-in getters for the style UsingFileTheme returned, applies them and repaints.
-//   4. SetFileTheme stores the reference and calls SetUIStyle(UIStyle) again.
-//   5. When its file theme is destroyed (free notification), it clears the reference and falls back to
-//      SetUIStyle(DeepBlue); a container first calls ContainerApplyUIStyle(Self, DeepBlue, nullptr).
+// Skinned components do not call these one by one: they derive from TvskThemed (Vskthemed.h), which keeps
+// the rules every skinned component follows, and read their entries from a TvskThemeSource.
 #pragma once
 
 #include "skin/themes/Vskthemetables.h"
@@ -43,7 +35,7 @@ void GetInsideThemeBitmap(TvskUIStyle UIStyle, int Index, TBitmap* Buf, int Spit
 bool UsingFileTheme(const TvskFileTheme* FileTheme, TvskUIStyle UIStyle, TvskUIStyle& VskStyle);
 
 // The style a component created with this owner starts with: that of the first skinned form frame (a
-// TvskForm or a descendant) among the owner form's direct child controls; DeepBlue otherwise.
+// TvskCustomForm: TvskForm or a descendant) among the owner form's direct child controls; DeepBlue otherwise.
 TvskUIStyle GetVSKFormStyle(const TComponent* Owner);
 
 // Sets "FileTheme" and then "UIStyle" by name on every direct child control of Container that publishes

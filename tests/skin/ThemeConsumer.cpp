@@ -5,62 +5,35 @@
 
 VSK_IMPLEMENT_CLASS(TvskTestConsumer)
 
-void TvskTestConsumer::Publish(TPublisher<TvskTestConsumer>& p) {
-    p.Enum("UIStyle", &TvskTestConsumer::UIStyle, &TvskTestConsumer::SetUIStyle, TvskUIStyleInfo);
-    p.Ref("FileTheme", &TvskTestConsumer::FileTheme, &TvskTestConsumer::SetFileTheme);
-}
+void TvskTestConsumer::Publish(TPublisher<TvskTestConsumer>&) {}
 
-TvskTestConsumer::TvskTestConsumer(TComponent* AOwner) : TControl(AOwner) {
-    SetUIStyle(GetVSKFormStyle(AOwner));
+TvskTestConsumer::TvskTestConsumer(TComponent* AOwner) : inherited(AOwner) {
+    ApplyStartUpStyle();
     Calls.clear();
 }
 
-void TvskTestConsumer::SetUIStyle(TvskUIStyle Value) {
-    Calls.push_back("UIStyle");
-    ReadTheme(Value);
+void TvskTestConsumer::ApplyUIStyle(const TvskThemeSource& Theme) {
+    if (!FReadingFileTheme) Calls.push_back("UIStyle");
+    LookStyle = Theme.Style();
+    Background = Theme.Color(VSK_THEME_FORM_BACKGROUND_COLOR);
+    MinWidth = Theme.Int(VSK_THEME_FORM_MIN_WIDTH_INT);
+    ButtonTransparent = Theme.Bool(VSK_THEME_BUTTON_TRANSPARENT_BOOL);
 }
 
-void TvskTestConsumer::ReadTheme(TvskUIStyle Value) {
-    FUIStyle = Value;
-    if (UsingFileTheme(FFileTheme, FUIStyle, LookStyle)) {
-        Background = FFileTheme->GetColor(VSK_THEME_FORM_BACKGROUND_COLOR);
-        MinWidth = FFileTheme->GetInt(VSK_THEME_FORM_MIN_WIDTH_INT);
-        ButtonTransparent = FFileTheme->GetBool(VSK_THEME_BUTTON_TRANSPARENT_BOOL);
-    } else {
-        Background = GetInsideThemeColor(LookStyle, VSK_THEME_FORM_BACKGROUND_COLOR);
-        MinWidth = GetInsideThemeInt(LookStyle, VSK_THEME_FORM_MIN_WIDTH_INT);
-        ButtonTransparent = GetInsideThemeBool(LookStyle, VSK_THEME_BUTTON_TRANSPARENT_BOOL);
-    }
-}
-
-void TvskTestConsumer::SetFileTheme(TvskFileTheme* Value) {
+void TvskTestConsumer::FileThemeChanged() {
     Calls.push_back("FileTheme");
-    if (FFileTheme) FFileTheme->RemoveFreeNotification(this);
-    FFileTheme = Value;
-    if (FFileTheme) FFileTheme->FreeNotification(this);
-    ReadTheme(FUIStyle);
-}
-
-void TvskTestConsumer::Notification(TComponent* AComponent, TOperation Operation) {
-    inherited::Notification(AComponent, Operation);
-    if (Operation == opRemove && AComponent == FFileTheme) {
-        FFileTheme = nullptr;
-        SetUIStyle(DeepBlue);
-    }
+    FReadingFileTheme = true;
+    inherited::FileThemeChanged();
+    FReadingFileTheme = false;
 }
 
 VSK_IMPLEMENT_CLASS(TForeignConsumer)
 
 void TForeignConsumer::Publish(TPublisher<TForeignConsumer>&) {}
 
-const TClassInfo& TSkinnedFormStandIn::StaticClassInfo() {
-    static const TClassInfo& Info = BuildClassInfo<TSkinnedFormStandIn>("TvskForm");
-    return Info;
-}
+VSK_IMPLEMENT_CLASS(TSkinnedFormStandIn)
 
-void TSkinnedFormStandIn::Publish(TPublisher<TSkinnedFormStandIn>& p) {
-    p.Enum("UIStyle", &TSkinnedFormStandIn::UIStyle, &TSkinnedFormStandIn::SetUIStyle, TvskUIStyleInfo);
-}
+void TSkinnedFormStandIn::Publish(TPublisher<TSkinnedFormStandIn>&) {}
 
 VSK_IMPLEMENT_CLASS(TSkinnedFormVariant)
 

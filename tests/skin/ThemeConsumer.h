@@ -4,26 +4,21 @@
 #pragma once
 
 #include "framework/win/windowing/Control.h"
-#include "skin/themes/Vskthemes.h"
+#include "skin/themes/Vskcustomform.h"
+#include "skin/themes/Vskthemed.h"
 
 #include <string>
 #include <vector>
 
 class TvskFileTheme;
 
-class TvskTestConsumer : public TControl {
-    VSK_CLASS(TvskTestConsumer, TControl)
+class TvskTestConsumer : public TvskThemed<TControl> {
+    VSK_CLASS(TvskTestConsumer, TvskThemed<TControl>)
 
 public:
     explicit TvskTestConsumer(TComponent* AOwner);
 
-    TvskUIStyle UIStyle() const { return FUIStyle; }
-    void SetUIStyle(TvskUIStyle Value);
-    TvskFileTheme* FileTheme() const { return FFileTheme; }
-    void SetFileTheme(TvskFileTheme* Value);
-    void Notification(TComponent* AComponent, TOperation Operation) override;
-
-    // What the last SetUIStyle read: from the file theme (LookStyle FromThemeFile) or a built-in style.
+    // What the last style application read: from the file theme (LookStyle FromThemeFile) or a built-in style.
     TvskUIStyle LookStyle = FromThemeFile;
     TColor Background = 0;
     int MinWidth = 0;
@@ -31,12 +26,12 @@ public:
     // The setters called, in order: "UIStyle" or "FileTheme".
     std::vector<std::string> Calls;
 
-private:
-    // SetUIStyle without recording the call: what SetFileTheme does to read the entries anew.
-    void ReadTheme(TvskUIStyle Value);
+protected:
+    void ApplyUIStyle(const TvskThemeSource& Theme) override;
+    void FileThemeChanged() override;
 
-    TvskUIStyle FUIStyle = DeepBlue;
-    TvskFileTheme* FFileTheme = nullptr;
+private:
+    bool FReadingFileTheme = false; // a style application of SetFileTheme's, not a call of SetUIStyle
 };
 
 // The same, under a class name outside the skin engine's: file themes leave it alone.
@@ -47,18 +42,16 @@ public:
     using TvskTestConsumer::TvskTestConsumer;
 };
 
-// Stands in for the skinned form frame: a control registered under the class name "TvskForm" with a
-// UIStyle, so that a form's start-up style can be taken from it.
-class TSkinnedFormStandIn : public TControl {
-    VSK_CLASS(TSkinnedFormStandIn, TControl)
+// Stands in for the skinned form frame: a skinned form frame that reads nothing, so that a form's start-up
+// style can be taken from it.
+class TSkinnedFormStandIn : public TvskCustomForm {
+    VSK_CLASS(TSkinnedFormStandIn, TvskCustomForm)
 
 public:
-    using TControl::TControl;
-    TvskUIStyle UIStyle() const { return FUIStyle; }
-    void SetUIStyle(TvskUIStyle Value) { FUIStyle = Value; }
+    using TvskCustomForm::TvskCustomForm;
 
-private:
-    TvskUIStyle FUIStyle = DeepBlue;
+protected:
+    void ApplyUIStyle(const TvskThemeSource&) override {}
 };
 
 // A descendant of the stand-in, as a variant of the skinned form frame would be.
