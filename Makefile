@@ -6,7 +6,7 @@ WIN32   := $(BUILD)/win32
 CMAKE_GEN := -G Ninja
 JOBS    ?= $(shell nproc)
 
-.PHONY: test run deps build native win64 win32 bench themes format
+.PHONY: test run deps build native win64 win32 bench gallery themes format
 
 test: build
 	cmake/with-display.sh sh -c 'ctest --test-dir $(NATIVE) --output-on-failure -j$(JOBS) && \
@@ -36,6 +36,10 @@ win32: native
 
 bench: deps win64
 	cmake/with-display.sh cmake/wine-run.sh $(WIN64)/tools/bench/store_bench.exe
+
+# Pictures of every skinned component in every style, and one composite per page, in $(BUILD)/gallery.
+gallery: deps win64
+	cmake/gallery.sh $(WIN64) $(BUILD)/gallery
 
 # Refreshes the theme files shipped in themes/ from the built-in styles, after the skin art changed.
 themes: deps native

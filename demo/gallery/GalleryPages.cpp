@@ -1,0 +1,10 @@
+#include "demo/gallery/GalleryPage.h"
+
+#include "demo/gallery/PlainPage.h"
+
+std::span<const TGalleryPage> GalleryPages() {
+    static const TGalleryPage Pages[] = {
+        PlainPage,
+    };
+    return Pages;
+}
