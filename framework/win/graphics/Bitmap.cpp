@@ -1,8 +1,8 @@
 #include "framework/win/graphics/Bitmap.h"
 
+#include "framework/core/BmpCodec.h"
 #include "framework/core/Properties.h"
 #include "framework/core/Streams.h"
-#include "framework/win/graphics/BmpCodec.h"
 #include "framework/win/graphics/ColorConversion.h"
 #include "framework/win/graphics/DeviceContexts.h"
 #include "framework/win/graphics/GraphicsExceptions.h"
@@ -220,7 +220,7 @@ void TBitmap::LoadFromStream(TStream& Stream) {
 void TBitmap::SaveToStream(TStream& Stream) const {
     if (Empty()) return;
     const std::vector<std::uint8_t> File =
-        EncodeBmpFile(ScanLine(0), FWidth, FHeight, FStride, BytesPerPixel() * BitsPerByte);
+        EncodeBmpFile(ScanLine(0), FWidth, FHeight, FStride, BytesPerPixel() * BitsPerByte, BmpPixelsPerMetreAt96Dpi);
     Stream.WriteBuffer(File.data(), File.size());
 }
 

@@ -2,17 +2,11 @@
 #pragma once
 
 #include "framework/core/Exceptions.h"
+#include "framework/core/InvalidGraphic.h"
 
 #include <string>
 
-// A picture's data cannot be read (malformed BMP or icon file, unknown graphic class) or an operation does
-// not apply to this kind of graphic.
-class EInvalidGraphic : public Exception {
-public:
-    using Exception::Exception;
-    EInvalidGraphic() : Exception("Bitmap image is not valid") {}
-};
-
+// An operation does not apply to this kind of graphic.
 VSK_DECLARE_EXCEPTION(EInvalidGraphicOperation, EInvalidGraphic)
 
 // GDI could not create an object (out of memory, or the process's handle quota is used up).

@@ -10,8 +10,8 @@ namespace skinart {
 // Copies src onto dst at (x, y), leaving out pixels of the key colour.
 void BlitKeyed(TRgbImage& dst, const TRgbImage& src, int x, int y, TRgb key);
 
-// Nine-slice stretch of a face over the whole of `onto`: corners kept at their size, edges and centre
-// stretched, pieces laid in the engine's order; fuchsia pixels are left out.
+// Nine-slice stretch of a face over the whole of `onto`, from the engine's own layout of the pieces (corners
+// kept at their size, edges and centre stretched, in the engine's order); fuchsia pixels are left out.
 void NineSlice(const TRgbImage& face, TRgbImage& onto);
 
 // Three-slice stretch of a strip (left, middle, right thirds) into the row at (x, y), `width` long; pixels of

@@ -1,52 +1,27 @@
 #include "tools/skinart/raster/BmpFile.h"
 
+#include "framework/core/BmpCodec.h"
+
 namespace skinart {
 
 namespace {
-constexpr std::uint16_t kBmpSignature = 0x4D42; // "BM"
 constexpr int kBytesPerPixel = 3;
-constexpr std::uint16_t kBitsPerPixel = 24;
-constexpr std::uint32_t kBiRgb = 0;
-constexpr std::int32_t kPixelsPerMetre = 2835; // 72 dots per inch
+constexpr int kBitsPerPixel = 24;
 } // namespace
 
-int BmpRowStride(int width) {
-    return (width * kBytesPerPixel + 3) / 4 * 4;
-}
-
 TBytes EncodeBmp(const TRgbImage& image) {
-    const int stride = BmpRowStride(image.Width());
-    const auto dataSize = static_cast<std::uint32_t>(stride * image.Height());
-    const std::uint32_t dataOffset = kBmpFileHeaderSize + kBmpInfoHeaderSize;
-    TBytes out;
-    // BITMAPFILEHEADER
-    PutU16(out, kBmpSignature);
-    PutU32(out, dataOffset + dataSize);
-    PutU32(out, 0);
-    PutU32(out, dataOffset);
-    // BITMAPINFOHEADER; a positive height means the rows are stored bottom up.
-    PutU32(out, kBmpInfoHeaderSize);
-    PutI32(out, image.Width());
-    PutI32(out, image.Height());
-    PutU16(out, 1);
-    PutU16(out, kBitsPerPixel);
-    PutU32(out, kBiRgb);
-    PutU32(out, dataSize);
-    PutI32(out, kPixelsPerMetre);
-    PutI32(out, kPixelsPerMetre);
-    PutU32(out, 0);
-    PutU32(out, 0);
-    // Pixel rows, written in place: the previews' sheets run to megabytes.
-    out.resize(dataOffset + dataSize, 0);
-    std::uint8_t* row = out.data() + dataOffset;
-    for (int y = image.Height() - 1; y >= 0; --y, row += stride)
-        for (int x = 0; x < image.Width(); ++x) {
+    // The codec takes rows as a bitmap holds them in memory: top row first, blue first.
+    const int stride = image.Width() * kBytesPerPixel;
+    TBytes rows(static_cast<std::size_t>(stride) * image.Height());
+    std::uint8_t* pixel = rows.data();
+    for (int y = 0; y < image.Height(); ++y)
+        for (int x = 0; x < image.Width(); ++x, pixel += kBytesPerPixel) {
             const TRgb c = image.At(x, y);
-            row[x * kBytesPerPixel] = c.B;
-            row[x * kBytesPerPixel + 1] = c.G;
-            row[x * kBytesPerPixel + 2] = c.R;
+            pixel[0] = c.B;
+            pixel[1] = c.G;
+            pixel[2] = c.R;
         }
-    return out;
+    return EncodeBmpFile(rows.data(), image.Width(), image.Height(), stride, kBitsPerPixel, BmpPixelsPerMetreAt72Dpi);
 }
 
 } // namespace skinart

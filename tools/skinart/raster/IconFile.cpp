@@ -1,6 +1,6 @@
 #include "tools/skinart/raster/IconFile.h"
 
-#include "tools/skinart/raster/BmpFile.h"
+#include "framework/core/BmpCodec.h"
 
 #include <stdexcept>
 
@@ -17,7 +17,7 @@ constexpr int kBitsPerByte = 8;
 TBytes EncodeIconImage(const TRgbaImage& image) {
     TBytes out;
     // BITMAPINFOHEADER of an icon image: the height counts the colour rows and the mask rows.
-    PutU32(out, kBmpInfoHeaderSize);
+    PutU32(out, BmpInfoHeaderSize);
     PutI32(out, image.Width);
     PutI32(out, image.Height * 2);
     PutU16(out, 1);

@@ -1,6 +1,6 @@
-#include "framework/win/graphics/BmpCodec.h"
+#include "framework/core/BmpCodec.h"
 
-#include "framework/win/graphics/GraphicsExceptions.h"
+#include "framework/core/InvalidGraphic.h"
 
 #include <array>
 #include <bit>
@@ -15,7 +15,7 @@ constexpr std::size_t FileHeaderPixelOffsetAt = 10;
 // Info header sizes we understand: OS/2 core, Windows 3 (40), the two Adobe variants that carry the RGB or
 // RGBA masks inside the header, and the Windows 95 and 98 (V4, V5) headers.
 constexpr std::uint32_t CoreHeaderSize = 12;
-constexpr std::uint32_t InfoHeaderSize = 40;
+constexpr std::uint32_t InfoHeaderSize = BmpInfoHeaderSize;
 constexpr std::uint32_t RgbMasksHeaderSize = 52;
 constexpr std::uint32_t RgbaMasksHeaderSize = 56;
 constexpr std::uint32_t V4HeaderSize = 108;
@@ -281,12 +281,14 @@ TDecodedBmp DecodePackedDib(std::span<const std::uint8_t> Dib) {
 }
 
 std::vector<std::uint8_t> EncodeBmpFile(const std::uint8_t* TopRow, int Width, int Height, std::ptrdiff_t Stride,
-                                        int BitCount) {
+                                        int BitCount, std::int32_t PixelsPerMetre) {
     constexpr std::size_t HeadersSize = FileHeaderSize + InfoHeaderSize;
-    constexpr std::int32_t PixelsPerMetre = 3780; // 96 dots per inch
+    if (Width <= 0 || Height <= 0 || (BitCount != 24 && BitCount != 32)) Invalid();
     const std::size_t BytesPerPixel = static_cast<std::size_t>(BitCount) / BitsPerByte;
     const std::size_t RowBytes = static_cast<std::size_t>(Width) * BytesPerPixel;
     const std::size_t FileStride = (RowBytes + 3) & ~std::size_t{3};
+    // The file states its size in 32 bits.
+    if (std::uint64_t{FileStride} * static_cast<std::uint64_t>(Height) > UINT32_MAX - HeadersSize) Invalid();
     const std::size_t ImageSize = FileStride * Height;
 
     std::vector<std::uint8_t> Out(HeadersSize + ImageSize);
@@ -301,8 +303,8 @@ std::vector<std::uint8_t> EncodeBmpFile(const std::uint8_t* TopRow, int Width, i
     PutU16(Out, Info + 14, static_cast<std::uint16_t>(BitCount));
     PutU32(Out, Info + 16, CompressionRgb);
     PutU32(Out, Info + 20, static_cast<std::uint32_t>(ImageSize));
-    PutU32(Out, Info + 24, PixelsPerMetre);
-    PutU32(Out, Info + 28, PixelsPerMetre);
+    PutU32(Out, Info + 24, static_cast<std::uint32_t>(PixelsPerMetre));
+    PutU32(Out, Info + 28, static_cast<std::uint32_t>(PixelsPerMetre));
     for (int Y = 0; Y < Height; ++Y) {
         const std::uint8_t* Source = TopRow + (Height - 1 - Y) * Stride;
         std::memcpy(Out.data() + HeadersSize + Y * FileStride, Source, RowBytes);
