@@ -18,13 +18,16 @@ constexpr int kStampSize = 64;
 struct CLCmd {
     char szCmd[kCmdSize];  // the command text
     char szEdit[kCmdSize]; // pending edit text while the record is open in the editor; never stored in the file
-    int32_t tAccess;       // last access: seconds since 1970-01-01 00:00:00 UTC
+    int32_t tAccess;       // last access: seconds since 1970-01-01 00:00:00 UTC, read as unsigned (up to 2106)
     char szReserved[kReservedCount][kReservedTextSize];
     int32_t nReserved[kReservedCount];
 };
 
 // The command history: records oldest first, kept in memory and in the file cmdlist.dat in the program's own
 // directory, which is read whole at start-up and rewritten whole after every change.
+//
+// The records and the file's encoding (CLCmdMgr.cpp) are portable; finding the file beside the program,
+// replacing it in one step and showing stamps in local time (CLCmdMgrWin.cpp) need Windows.
 class CLCmdMgr {
 public:
     CLCmdMgr();
@@ -35,6 +38,10 @@ public:
     bool Load();
     bool Save();
     void Clear();
+    // Replace the records by those of the history file at szPath / write them all to it. Load and Save go
+    // through these with their own paths; they take any path so that a history can be read from elsewhere.
+    bool LoadFrom(const char* szPath);
+    bool SaveTo(const char* szPath);
 
     CLCmd* AddCmd(const CLCmd* pCmd);
     CLCmd* RemoveCmd(CLCmd* pCmd);

@@ -1,6 +1,8 @@
 #include "common/misc/CxAssert.h"
 
+#ifdef _WIN32
 #include <windows.h>
+#endif
 
 #include <cstdio>
 #include <cstdlib>
@@ -17,6 +19,8 @@ void CxAssertFailed(const char* szExpr, const char* szFile, int nLine) {
     std::snprintf(szReport, sizeof(szReport), "Assertion failed: %s, file %s, line %d\n", szExpr, szFile, nLine);
     std::fputs(szReport, stderr);
     std::fflush(stderr);
+#ifdef _WIN32
     OutputDebugStringA(szReport);
+#endif
     std::abort();
 }

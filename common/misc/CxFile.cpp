@@ -2,7 +2,12 @@
 
 #include "common/misc/CxAssert.h"
 
+#ifdef _WIN32
 #include <io.h>
+#else
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <cstring>
@@ -11,6 +16,25 @@
 namespace {
 // Large enough that a history of thousands of commands takes few calls into the runtime library.
 constexpr size_t kBufferSize = 64 * 1024;
+
+// The runtime library's own calls for forcing a stream onto the disk and measuring it; the POSIX ones let the
+// history's reading be exercised natively, where the fuzzing tools run.
+#ifdef _WIN32
+bool SyncToDisk(FILE* fp) {
+    return _commit(_fileno(fp)) == 0;
+}
+long long FileLength(FILE* fp) {
+    return _filelengthi64(_fileno(fp));
+}
+#else
+bool SyncToDisk(FILE* fp) {
+    return fsync(fileno(fp)) == 0;
+}
+long long FileLength(FILE* fp) {
+    struct stat st = {};
+    return fstat(fileno(fp), &st) == 0 ? static_cast<long long>(st.st_size) : -1;
+}
+#endif
 
 static_assert(sizeof(int) == 4, "the file stores integers as 4 bytes");
 } // namespace
@@ -46,12 +70,12 @@ bool CxFile::Close() {
 // another is complete even after a power cut.
 bool CxFile::Commit() {
     CX_ASSERT(m_fp);
-    return FlushBuffer() && std::fflush(m_fp) == 0 && _commit(_fileno(m_fp)) == 0;
+    return FlushBuffer() && std::fflush(m_fp) == 0 && SyncToDisk(m_fp);
 }
 
 bool CxFile::GetSize(long long* pnSize) {
     CX_ASSERT(m_fp && pnSize);
-    const long long nSize = _filelengthi64(_fileno(m_fp));
+    const long long nSize = FileLength(m_fp);
     if (nSize < 0) return false;
     *pnSize = nSize;
     return true;

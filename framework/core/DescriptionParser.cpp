@@ -11,6 +11,9 @@ constexpr std::size_t MaxQuotedTokenLength = 24; // longer tokens are shortened 
 constexpr int MaxCharCode = 255;
 constexpr int HexBase = 16;
 constexpr int DecimalBase = 10;
+// Objects and collections nest by recursion, so a hand-edited or hostile description nested without end
+// would overflow the stack; real windows stay within a dozen levels.
+constexpr int MaxNestingDepth = 100;
 
 bool IsIdentStart(char C) {
     return (C >= 'A' && C <= 'Z') || (C >= 'a' && C <= 'z') || C == '_';
@@ -221,9 +224,29 @@ private:
     std::string ParseJoinedString();
     std::string ParseSimpleIdentifier(const char* What);
     void Skip(char Symbol);
+    // Counts one level of nesting (an object or a collection starting at the current token) for as
+    // long as it lives.
+    class TNestingLevel {
+    public:
+        explicit TNestingLevel(TParser& Parser);
+        ~TNestingLevel() { --FParser.FDepth; }
+        TNestingLevel(const TNestingLevel&) = delete;
+        TNestingLevel& operator=(const TNestingLevel&) = delete;
+
+    private:
+        TParser& FParser;
+    };
 
     TLexer FLexer;
+    int FDepth = 0;
 };
+
+TParser::TNestingLevel::TNestingLevel(TParser& Parser) : FParser(Parser) {
+    if (FParser.FDepth == MaxNestingDepth)
+        FParser.FLexer.Error("objects and collections nested more than " + std::to_string(MaxNestingDepth) +
+                             " levels deep");
+    ++FParser.FDepth;
+}
 
 void TParser::Skip(char Symbol) {
     if (!FLexer.IsSymbol(Symbol)) FLexer.Expected(std::string("'") + Symbol + "'");
@@ -239,6 +262,7 @@ std::string TParser::ParseSimpleIdentifier(const char* What) {
 }
 
 TDescObject TParser::ParseObject() {
+    const TNestingLevel Level(*this);
     TDescObject Object;
     if (!FLexer.IsKeyword("object")) FLexer.Expected("'object'");
     Object.Line = FLexer.Line();
@@ -328,6 +352,7 @@ TDescValue TParser::ParseValue() {
         Value.Kind = TKind::Binary;
         Value.Bytes = FLexer.ReadBinary();
     } else if (FLexer.IsSymbol('<')) {
+        const TNestingLevel Level(*this);
         Value.Kind = TKind::Collection;
         FLexer.Next();
         while (FLexer.IsKeyword("item")) {

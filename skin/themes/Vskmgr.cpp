@@ -65,10 +65,12 @@ void TvskFileTheme::SetThemeFile(const std::string& Value) {
     if (const std::optional<std::string> Found = FindThemeFile(Value)) LoadThemeFile(*Found);
 }
 
+// The name is taken only once the file has loaded: a file that vanishes or is locked after its check raises,
+// and must leave the name of the theme still in use, or setting the same name again would do nothing.
 void TvskFileTheme::LoadThemeFile(const std::string& FileName) {
     if (!CheckThemeFile(FileName)) throw Exception(InvalidSkinFile);
-    FThemeFile = FileName;
     FStore.Load(FileName);
+    FThemeFile = FileName;
     RefreshConsumers();
 }
 

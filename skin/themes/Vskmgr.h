@@ -53,13 +53,14 @@ public:
 
     // Whether a theme file has been loaded.
     bool CanUse() const { return FStore.Loaded(); }
-    bool CheckThemeFile(const std::string& FileName) const;
+    // Whether FileName is a theme file (IsVSKThemeFile); a descendant may be stricter.
+    virtual bool CheckThemeFile(const std::string& FileName) const;
 
     // The image stored for a bitmap entry, into Buf (owned by the caller). Without a loaded file, or without
     // a readable image under the entry's key, Buf is left as it is.
     void GetBitmap(int Index, TBitmap* Buf) const;
-    // Frame SpitIndex of SpitCount (at least 1) equal-width frames of the image; Buf ends up empty when
-    // there is no image.
+    // Frame SpitIndex of SpitCount equal-width frames of the image; Buf ends up empty when there is no
+    // image or no frame (a SpitCount below 1).
     void GetBitmap(int Index, TBitmap* Buf, int SpitCount, int SpitIndex) const;
     // The stored integer; -1 when the file lacks the entry, 0 when no file is loaded.
     TColor GetColor(int Index) const;
@@ -68,10 +69,10 @@ public:
     bool GetBool(int Index) const;
 
 protected:
-    // Checks and loads FileName (found already) and remembers it as ThemeFile; then, when the owner is a
-    // form, sets "FileTheme" anew on each of its skinned components (class names beginning with "Tvsk")
-    // whose FileTheme is this one, so that they read their entries again. Components that point to another
-    // file theme are not touched.
+    // Checks and loads FileName (found already), and only then remembers it as ThemeFile: a file that cannot
+    // be read raises and changes nothing. Then, when the owner is a form, sets "FileTheme" anew on each of its
+    // skinned components (class names beginning with "Tvsk") whose FileTheme is this one, so that they read
+    // their entries again. Components that point to another file theme are not touched.
     void LoadThemeFile(const std::string& FileName);
 
 private:

@@ -36,7 +36,8 @@ void QuarterTurn(TBitmap& Bmp, TPlace Place) {
 } // namespace
 
 void SpitBitmap(const TBitmap& Source, TBitmap& Dest, int SpitCount, int SpitIndex) {
-    const int FrameWidth = Source.Width() / SpitCount, Height = Source.Height();
+    // A count below 1 (a theme's own numbers can say anything) cuts no frame: Dest ends up empty.
+    const int FrameWidth = SpitCount > 0 ? Source.Width() / SpitCount : 0, Height = Source.Height();
     // Through a bitmap of its own, so that Source and Dest may be one bitmap.
     TBitmap Frame(FrameWidth, Height);
     if (!Frame.Empty())

@@ -22,16 +22,28 @@ std::vector<std::uint8_t> ReadData(TStream& File, std::uint32_t Size) {
 bool IsVSKThemeFile(const std::string& FileName) {
     try {
         TFileStream File(FileName, fmOpenRead | fmShareDenyNone);
-        char Probe[SignatureProbeSize];
-        const std::int64_t Got = File.Read(Probe, SignatureProbeSize);
-        return HasThemeSignature(std::string_view(Probe, static_cast<std::size_t>(Got)));
+        return IsVSKThemeData(File);
     } catch (const EStreamError&) {
         return false;
     }
 }
 
+bool IsVSKThemeData(TStream& Data) {
+    char Probe[SignatureProbeSize];
+    const std::int64_t Got = Data.Read(Probe, SignatureProbeSize);
+    return HasThemeSignature(std::string_view(Probe, static_cast<std::size_t>(Got)));
+}
+
 TvskThemeFileReader::TvskThemeFileReader(const std::string& FileName) {
     TFileStream File(FileName, fmOpenRead | fmShareDenyNone);
+    ReadEntries(File);
+}
+
+TvskThemeFileReader::TvskThemeFileReader(TStream& Data) {
+    ReadEntries(Data);
+}
+
+void TvskThemeFileReader::ReadEntries(TStream& File) {
     WalkThemeFile(File, [this](const TvskThemeEntryHeader& Header, TStream& Data) {
         // Integers and flags of another size than the writer gives them are damage and are skipped, as are
         // entries of types this reader does not know.

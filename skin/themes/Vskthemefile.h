@@ -13,6 +13,8 @@
 // Whether FileName exists and begins with the theme file signature. Never raises: a missing, unreadable
 // or short file is simply not a theme file.
 bool IsVSKThemeFile(const std::string& FileName);
+// The same test on the bytes of a stream from its current position (which it moves).
+bool IsVSKThemeData(TStream& Data);
 
 // Reads every entry of a theme file in its constructor and closes the file before returning, so the file
 // may be changed or deleted afterwards. Callers check the signature first (IsVSKThemeFile); a file that
@@ -22,6 +24,8 @@ bool IsVSKThemeFile(const std::string& FileName);
 class TvskThemeFileReader {
 public:
     explicit TvskThemeFileReader(const std::string& FileName);
+    // Reads the theme file held by Data, which may come from anywhere (a resource, a stored description).
+    explicit TvskThemeFileReader(TStream& Data);
     TvskThemeFileReader(const TvskThemeFileReader&) = delete;
     TvskThemeFileReader& operator=(const TvskThemeFileReader&) = delete;
 
@@ -41,6 +45,7 @@ private:
         std::string Key;
         TValue Value;
     };
+    void ReadEntries(TStream& File);
     template<class TValue>
     static const TValue* Find(const std::vector<TEntry<TValue>>& List, std::string_view Key);
 

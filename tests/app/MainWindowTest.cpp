@@ -247,6 +247,16 @@ TEST_F(MainWindowTest, StartListsTheNewestFirstAndSelectsIt) {
     EXPECT_EQ(Preview(), (std::vector<std::string>{"P"}));
 }
 
+TEST_F(MainWindowTest, ListShowsStampsPast2038) {
+    FileImage image;
+    image.Int(2).Record("P", static_cast<int32_t>(LocalStamp(2040, 3, 1, 9, 30, 0)));
+    image.Record("Q", static_cast<int32_t>(LocalStamp(2105, 12, 31, 23, 59, 59)));
+    WriteHistory(image.Get());
+    Open();
+    EXPECT_EQ(Cell(0, 1), "12/31/2105 23:59:59");
+    EXPECT_EQ(Cell(1, 1), "03/01/2040 09:30:00");
+}
+
 TEST_F(MainWindowTest, AddRefusesAnEmptyCommand) {
     WriteCommands({"P"});
     Open();

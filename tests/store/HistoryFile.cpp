@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <ctime>
 #include <fstream>
 #include <iterator>
 
@@ -29,6 +30,18 @@ FileImage& FileImage::Record(const std::string& sCmd, int32_t tAccess) {
     for (int i = 0; i < 4; ++i)
         Int(0);
     return *this;
+}
+
+uint32_t LocalStamp(int nYear, int nMonth, int nDay, int nHour, int nMinute, int nSecond) {
+    tm fields = {};
+    fields.tm_year = nYear - 1900;
+    fields.tm_mon = nMonth - 1;
+    fields.tm_mday = nDay;
+    fields.tm_hour = nHour;
+    fields.tm_min = nMinute;
+    fields.tm_sec = nSecond;
+    fields.tm_isdst = -1;
+    return static_cast<uint32_t>(std::mktime(&fields));
 }
 
 std::string HistoryPath() {

@@ -23,6 +23,10 @@ private:
     Bytes m_bytes;
 };
 
+// The stored stamp of a local date and time, whatever the machine's time zone: unsigned seconds since 1970,
+// as the store reads them, so that dates up to 2106 can be named.
+uint32_t LocalStamp(int nYear, int nMonth, int nDay, int nHour, int nMinute, int nSecond);
+
 // The history file of the test executable (cmdlist.dat beside it) and its temporary companion.
 std::string HistoryPath();
 std::string TempPath();
