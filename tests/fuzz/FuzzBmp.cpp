@@ -1,8 +1,8 @@
 // The BMP decoder, on whole files and on packed DIBs (resources, the clipboard): every bit depth it knows, every
 // header size, bit fields and colour tables. What decodes must be a consistent picture, and encoding its pixels
 // again must give a file that decodes to the same pixels.
-#include "framework/win/graphics/BmpCodec.h"
-#include "framework/win/graphics/GraphicsExceptions.h"
+#include "framework/core/BmpCodec.h"
+#include "framework/core/InvalidGraphic.h"
 #include "tests/fuzz/FuzzCheck.h"
 
 #include <optional>
@@ -25,7 +25,8 @@ void CheckPicture(const TDecodedBmp& Bmp) {
 
     const auto* TopRow = reinterpret_cast<const std::uint8_t*>(Bmp.Pixels.data());
     const std::ptrdiff_t Stride = static_cast<std::ptrdiff_t>(Bmp.Width) * sizeof(std::uint32_t);
-    const std::vector<std::uint8_t> File = EncodeBmpFile(TopRow, Bmp.Width, Bmp.Height, Stride, EncodedBitCount);
+    const std::vector<std::uint8_t> File =
+        EncodeBmpFile(TopRow, Bmp.Width, Bmp.Height, Stride, EncodedBitCount, BmpPixelsPerMetreAt96Dpi);
     const TDecodedBmp Again = DecodeBmpFile(File);
     FUZZ_CHECK(Again.Width == Bmp.Width && Again.Height == Bmp.Height && Again.Pixels == Bmp.Pixels);
 }

@@ -1,8 +1,8 @@
 // Theme files (.vsk): the signature test, the reader's walk of the entry chain, the lookup of every theme entry's
 // key and the decoding of every image entry, as a file theme does when it loads a theme from anywhere.
 #include "framework/core/Streams.h"
-#include "framework/win/graphics/BmpCodec.h"
-#include "framework/win/graphics/GraphicsExceptions.h"
+#include "framework/core/BmpCodec.h"
+#include "framework/core/InvalidGraphic.h"
 #include "skin/themes/Vskthemefile.h"
 #include "skin/themes/Vskthemetables.h"
 #include "tests/fuzz/FuzzCheck.h"
