@@ -1,8 +1,9 @@
 #include "tests/support/MessageBoxAnswers.h"
 
 TMessageBoxAnswers::TMessageBoxAnswers(int Answer) : FAnswer(Answer) {
-    FPrevious = Application->SetMessageBoxHook(
-        [this](const std::string& Text, const std::string& Caption, UINT Flags) { return this->Answer(Text, Caption, Flags); });
+    FPrevious = Application->SetMessageBoxHook([this](const std::string& Text, const std::string& Caption, UINT Flags) {
+        return this->Answer(Text, Caption, Flags);
+    });
 }
 
 TMessageBoxAnswers::~TMessageBoxAnswers() {

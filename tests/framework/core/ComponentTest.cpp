@@ -1,5 +1,7 @@
 // Ownership, names and free notification of TComponent.
+
 #include "tests/framework/core/TestComponents.h"
+#include "tests/support/RaisedMessage.h"
 
 #include "framework/core/Exceptions.h"
 
@@ -78,12 +80,7 @@ TEST(Component, NamesAreIdentifiersUniqueAmongTheOwnersComponentsIgnoringCase) {
     EXPECT_EQ(Form.FindComponent("BTNADD"), A);
     EXPECT_EQ(Form.FindComponent(""), nullptr);
 
-    try {
-        B->SetName("BtnAdd");
-        FAIL() << "duplicate name accepted";
-    } catch (const EComponentError& E) {
-        EXPECT_EQ(E.Message(), "A component named BtnAdd already exists");
-    }
+    EXPECT_EQ(RaisedMessage<EComponentError>([&] { B->SetName("BtnAdd"); }), "A component named BtnAdd already exists");
     EXPECT_EQ(B->Name(), "");
     A->SetName("BTNADD"); // renaming itself in another case is fine
     EXPECT_EQ(A->Name(), "BTNADD");

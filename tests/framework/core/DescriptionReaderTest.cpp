@@ -1,5 +1,7 @@
 // Reading descriptions into components and writing them back; bad descriptions.
+
 #include "tests/framework/core/TestComponents.h"
+#include "tests/support/RaisedMessage.h"
 
 #include "framework/core/DescriptionReader.h"
 #include "framework/core/DescriptionWriter.h"
@@ -211,12 +213,7 @@ class BadDescription : public DescriptionReader, public ::testing::WithParamInte
 
 TEST_P(BadDescription, RaisesALineNumberedErrorAndReleasesWhatWasBuilt) {
     TTestForm Form;
-    try {
-        ReadComponentDescription(Form, GetParam().Text);
-        ADD_FAILURE() << "read without error";
-    } catch (const EReadError& E) {
-        EXPECT_EQ(E.Message(), GetParam().Message);
-    }
+    EXPECT_EQ(RaisedMessage<EReadError>([&] { ReadComponentDescription(Form, GetParam().Text); }), GetParam().Message);
     EXPECT_EQ(Form.ComponentCount(), 0);
     EXPECT_EQ(TTestPicky::Alive, 0);
     EXPECT_FALSE(Form.ComponentState().Contains(csLoading));

@@ -1,4 +1,6 @@
 // The description format on its own: parsing every kind of value, canonical printing, syntax errors.
+#include "tests/support/RaisedMessage.h"
+
 #include "framework/core/DescriptionParser.h"
 #include "framework/core/DescriptionPrinter.h"
 #include "framework/core/Exceptions.h"
@@ -169,14 +171,8 @@ TEST(DescriptionSyntax, SyntaxErrorsNameTheLine) {
         {"object A: TA\nend\nobject B: TB\nend", "line 3: expected end of text but found 'object'"},
         {"object A: TA\n  Width = 1 ; \nend", "line 2: unexpected character ';'"},
     };
-    for (const TCase& Case : Cases) {
-        try {
-            ParseDescription(Case.Text);
-            ADD_FAILURE() << "parsed: " << Case.Text;
-        } catch (const EReadError& E) {
-            EXPECT_EQ(E.Message(), Case.Message) << Case.Text;
-        }
-    }
+    for (const TCase& Case : Cases)
+        EXPECT_EQ(RaisedMessage<EReadError>([&] { ParseDescription(Case.Text); }), Case.Message) << Case.Text;
 }
 
 } // namespace

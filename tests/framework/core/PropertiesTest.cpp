@@ -1,5 +1,7 @@
 // Published properties: registration, inheritance, generic access by name, the class registry, events.
+
 #include "tests/framework/core/TestComponents.h"
+#include "tests/support/RaisedMessage.h"
 
 #include "framework/core/ClassRegistry.h"
 #include "framework/core/Exceptions.h"
@@ -9,7 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,16 +21,6 @@ std::vector<std::string> PropertyNames(const TClassInfo& Class) {
     for (const TPropInfo* Prop : Class.Properties())
         Names.push_back(Prop->Name());
     return Names;
-}
-
-template<class E>
-void ExpectPropertyError(const std::function<void()>& Action, const std::string& Message) {
-    try {
-        Action();
-        ADD_FAILURE() << "no error; expected: " << Message;
-    } catch (const E& Error) {
-        EXPECT_EQ(Error.Message(), Message);
-    }
 }
 
 TEST(Properties, SubclassesInheritAndMayRepublishProperties) {
@@ -88,22 +79,23 @@ TEST(Properties, ScalarKindsReadAndWriteByName) {
 
 TEST(Properties, WrongValuesRaisePropertyErrorsNamingClassAndProperty) {
     TTestWidget W(nullptr);
-    ExpectPropertyError<EPropertyError>([&] { SetOrdProp(W, "Colr", 1); }, "TTestWidget has no property 'Colr'");
-    ExpectPropertyError<EPropertyError>([&] { GetPropValue(W, "Font.Nme"); }, "TTestWidget has no property 'Font.Nme'");
-    ExpectPropertyError<EPropertyError>([&] { SetStrProp(W, "Width", "12"); },
-                                        "TTestWidget.Width: not a string property");
-    ExpectPropertyError<EPropertyError>([&] { SetPropValue(W, "Width", "12"); },
-                                        "TTestWidget.Width: integer property given a string value");
-    ExpectPropertyError<EPropertyError>([&] { SetOrdProp(W, "Width", 1LL << 40); },
-                                        "TTestWidget.Width: 1099511627776 is out of range");
-    ExpectPropertyError<EPropertyError>([&] { SetOrdProp(W, "Style", 3); },
-                                        "TTestWidget.Style: 3 is not a value of TTestStyle");
-    ExpectPropertyError<EPropertyError>([&] { SetOrdProp(W, "Font.Style", 8); },
-                                        "TTestFont.Style: set holds an element that is not a value of TTestFontStyle");
-    ExpectPropertyError<EPropertyError>([&] { SetOrdProp(W, "Color", 1LL << 32); },
-                                        "TTestWidget.Color: 4294967296 is not a colour");
-    ExpectPropertyError<EPropertyError>([&] { GetPropValue(W, "Data"); },
-                                        "TTestWidget.Data: binary data has no value; it is streamed");
+    EXPECT_EQ(RaisedMessage<EPropertyError>([&] { SetOrdProp(W, "Colr", 1); }), "TTestWidget has no property 'Colr'");
+    EXPECT_EQ(RaisedMessage<EPropertyError>([&] { GetPropValue(W, "Font.Nme"); }),
+              "TTestWidget has no property 'Font.Nme'");
+    EXPECT_EQ(RaisedMessage<EPropertyError>([&] { SetStrProp(W, "Width", "12"); }),
+              "TTestWidget.Width: not a string property");
+    EXPECT_EQ(RaisedMessage<EPropertyError>([&] { SetPropValue(W, "Width", "12"); }),
+              "TTestWidget.Width: integer property given a string value");
+    EXPECT_EQ(RaisedMessage<EPropertyError>([&] { SetOrdProp(W, "Width", 1LL << 40); }),
+              "TTestWidget.Width: 1099511627776 is out of range");
+    EXPECT_EQ(RaisedMessage<EPropertyError>([&] { SetOrdProp(W, "Style", 3); }),
+              "TTestWidget.Style: 3 is not a value of TTestStyle");
+    EXPECT_EQ(RaisedMessage<EPropertyError>([&] { SetOrdProp(W, "Font.Style", 8); }),
+              "TTestFont.Style: set holds an element that is not a value of TTestFontStyle");
+    EXPECT_EQ(RaisedMessage<EPropertyError>([&] { SetOrdProp(W, "Color", 1LL << 32); }),
+              "TTestWidget.Color: 4294967296 is not a colour");
+    EXPECT_EQ(RaisedMessage<EPropertyError>([&] { GetPropValue(W, "Data"); }),
+              "TTestWidget.Data: binary data has no value; it is streamed");
     EXPECT_EQ(W.Width(), TTestWidget::DefaultWidth);
 }
 
@@ -115,8 +107,8 @@ TEST(Properties, ReferencesAcceptOnlyComponentsOfTheirClass) {
     SetObjectProp(*A, "Buddy", B);
     EXPECT_EQ(A->Buddy(), B);
     EXPECT_EQ(GetObjectProp(*A, "buddy"), B);
-    ExpectPropertyError<EPropertyError>([&] { SetObjectProp(*A, "Buddy", Watcher); },
-                                        "TTestWidget.Buddy: a TTestWatcher is not a TTestWidget");
+    EXPECT_EQ(RaisedMessage<EPropertyError>([&] { SetObjectProp(*A, "Buddy", Watcher); }),
+              "TTestWidget.Buddy: a TTestWatcher is not a TTestWidget");
     EXPECT_EQ(A->Buddy(), B);
     SetObjectProp(*A, "Buddy", nullptr);
     EXPECT_EQ(A->Buddy(), nullptr);
@@ -136,12 +128,13 @@ TEST(Properties, NestedObjectsAreCopiedNotShared) {
     EXPECT_EQ(W.Font()->Size(), 14);
 
     TTestWidget Other(nullptr);
-    ExpectPropertyError<EPropertyError>([&] { SetObjectProp(W, "Font", &Other); },
-                                        "TTestWidget.Font: a TTestWidget is not a TTestFont");
-    ExpectPropertyError<EPropertyError>([&] { SetObjectProp(W, "Font", nullptr); },
-                                        "TTestWidget.Font: needs an object, not nil");
+    EXPECT_EQ(RaisedMessage<EPropertyError>([&] { SetObjectProp(W, "Font", &Other); }),
+              "TTestWidget.Font: a TTestWidget is not a TTestFont");
+    EXPECT_EQ(RaisedMessage<EPropertyError>([&] { SetObjectProp(W, "Font", nullptr); }),
+              "TTestWidget.Font: needs an object, not nil");
     // Without an Assign that knows the source, copying fails with the classic message.
-    ExpectPropertyError<EConvertError>([&] { Other.Assign(Source); }, "Cannot assign a TTestFont to a TTestWidget");
+    EXPECT_EQ(RaisedMessage<EConvertError>([&] { Other.Assign(Source); }),
+              "Cannot assign a TTestFont to a TTestWidget");
 }
 
 TEST(Properties, EventsBindToHandlersOfTheirSignatureOnly) {
@@ -157,11 +150,10 @@ TEST(Properties, EventsBindToHandlersOfTheirSignatureOnly) {
     EXPECT_EQ(GetPropValue(*Button, "OnClick").AsMethod().Name, "ButtonClick");
 
     const THandlerInfo* CloseQuery = Form.ClassInfo().FindHandler("FormCloseQuery");
-    ExpectPropertyError<EPropertyError>(
-        [&] {
-            SetPropValue(*Button, "OnClick", TMethodRef{CloseQuery->Name, CloseQuery->Bind(Form)});
-        },
-        "TTestWidget.OnClick: handler 'FormCloseQuery' does not fit the event");
+    EXPECT_EQ(RaisedMessage<EPropertyError>([&] {
+                  SetPropValue(*Button, "OnClick", TMethodRef{CloseQuery->Name, CloseQuery->Bind(Form)});
+              }),
+              "TTestWidget.OnClick: handler 'FormCloseQuery' does not fit the event");
     SetPropValue(Form, "OnCloseQuery", TMethodRef{CloseQuery->Name, CloseQuery->Bind(Form)});
     bool CanClose = true;
     Form.OnCloseQuery(&Form, CanClose);
@@ -221,13 +213,14 @@ TEST(ClassRegistry, CreatesRegisteredComponentsByNameIgnoringCase) {
     EXPECT_EQ(GetOrdProp(*Created, "Width"), TTestButton::DefaultButtonWidth);
 
     EXPECT_EQ(FindClass("TFoo"), nullptr);
-    ExpectPropertyError<EComponentError>([] { GetClass("TFoo"); }, "Class TFoo not found");
+    EXPECT_EQ(RaisedMessage<EComponentError>([] { GetClass("TFoo"); }), "Class TFoo not found");
     EXPECT_FALSE(TTestFont::StaticClassInfo().CanCreate()) << "not a component";
-    ExpectPropertyError<EComponentError>([] { TPersistent::StaticClassInfo().Create(nullptr); },
-                                         "Cannot create an instance of TPersistent");
+    EXPECT_EQ(RaisedMessage<EComponentError>([] { TPersistent::StaticClassInfo().Create(nullptr); }),
+              "Cannot create an instance of TPersistent");
 
     TClassInfo Impostor("TTestWidget", &TComponent::StaticClassInfo(), nullptr);
-    ExpectPropertyError<EComponentError>([&] { RegisterClass(Impostor); }, "A class named TTestWidget already exists");
+    EXPECT_EQ(RaisedMessage<EComponentError>([&] { RegisterClass(Impostor); }),
+              "A class named TTestWidget already exists");
     UnRegisterClass(Impostor); // not the registered one: nothing happens
     EXPECT_EQ(FindClass("TTestWidget"), &TTestWidget::StaticClassInfo());
 }

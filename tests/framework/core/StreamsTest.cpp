@@ -1,8 +1,10 @@
 // Memory and file streams.
+
+#include "tests/support/RaisedMessage.h"
 #include "tests/support/ScratchFolder.h"
 
-#include "framework/core/Streams.h"
 #include "framework/core/Exceptions.h"
+#include "framework/core/Streams.h"
 
 #include <gtest/gtest.h>
 
@@ -73,12 +75,8 @@ TEST(FileStream, WritesAndReadsBackAFile) {
 TEST(FileStream, OpenFailuresNameTheFile) {
     const TScratchFolder Folder;
     const std::string Missing = Folder.File("no_such_dir/none.bin");
-    try {
-        TFileStream S(Missing, fmOpenRead);
-        FAIL() << "opened a missing file";
-    } catch (const EFOpenError& E) {
-        EXPECT_EQ(E.Message(), "Cannot open file \"" + Missing + "\"");
-    }
+    EXPECT_EQ(RaisedMessage<EFOpenError>([&] { TFileStream S(Missing, fmOpenRead); }),
+              "Cannot open file \"" + Missing + "\"");
     EXPECT_THROW(TFileStream(Missing, fmCreate), EFCreateError);
 }
 

@@ -1,5 +1,7 @@
 // TStrings/TStringList: lines, objects, name=value access, text, change notification.
+
 #include "tests/framework/core/TestComponents.h"
+#include "tests/support/RaisedMessage.h"
 
 #include "framework/core/Exceptions.h"
 #include "framework/core/Properties.h"
@@ -25,12 +27,7 @@ TEST(StringList, EditsLinesAndKeepsTheirObjects) {
 
     EXPECT_EQ(List.IndexOf("Gamma"), 0) << "ignores case";
     EXPECT_EQ(List.IndexOf("delta"), -1);
-    try {
-        List.Get(2);
-        FAIL() << "read past the end";
-    } catch (const EStringListError& E) {
-        EXPECT_EQ(E.Message(), "List index out of bounds (2)");
-    }
+    EXPECT_EQ(RaisedMessage<EStringListError>([&] { List.Get(2); }), "List index out of bounds (2)");
     EXPECT_THROW(List.Insert(3, "x"), EStringListError);
     EXPECT_THROW(List.Move(0, 5), EStringListError);
     EXPECT_THROW(List.Delete(-1), EStringListError);

@@ -2,9 +2,11 @@
 // component's constructor already finds the controls made before it), handlers bound by name, alignment,
 // anchors and tab order settled once the whole description is in; the RCDATA resource of a form class
 // through Application->CreateForm; and a description that cannot be read leaves nothing behind.
+
 #include "tests/support/BitmapBytes.h"
 #include "tests/support/Components.h"
 #include "tests/support/HandleSnapshot.h"
+#include "tests/support/RaisedMessage.h"
 
 #include "framework/core/ClassRegistry.h"
 #include "framework/core/DescriptionWriter.h"
@@ -206,13 +208,9 @@ TEST_F(FormDescriptionTest, ABadDescriptionRaisesAnErrorNamingTheLineAndLeavesNo
     const std::size_t Position = Bad.find("    TabOrder = 0");
     Bad.replace(Position, 16, "    TabOrdr = 0");
     const std::string Line = "line " + std::to_string(1 + std::count(Bad.begin(), Bad.begin() + Position, '\n'));
-    try {
-        Form->ReadDescription(Bad);
-        FAIL() << "no error";
-    } catch (const EReadError& E) {
-        EXPECT_NE(std::string::npos, std::string(E.Message()).find(Line)) << E.Message();
-        EXPECT_NE(std::string::npos, std::string(E.Message()).find("TabOrdr"));
-    }
+    const std::string Message = RaisedMessage<EReadError>([&] { Form->ReadDescription(Bad); });
+    EXPECT_NE(std::string::npos, Message.find(Line)) << Message;
+    EXPECT_NE(std::string::npos, Message.find("TabOrdr"));
     EXPECT_EQ(0, Form->ControlCount());
     EXPECT_EQ(0, Form->ComponentCount());
     Form.reset();

@@ -1,7 +1,9 @@
 // The bitmap as a graphic: size and format changes, drawing (opaque, see-through, stretched), copying,
 // and loading from the program's resources.
+
 #include "tests/framework/graphics/GraphicsResources.h"
 #include "tests/support/Pixels.h"
+#include "tests/support/RaisedMessage.h"
 
 #include "framework/win/graphics/Bitmap.h"
 #include "framework/win/graphics/GraphicsExceptions.h"
@@ -211,12 +213,9 @@ TEST(Bitmap, LoadsNamedResources) {
 
 TEST(Bitmap, MissingResourceRaisesResourceNotFound) {
     TBitmap Bitmap(1, 1);
-    try {
-        Bitmap.LoadFromResourceName(::GetModuleHandleA(nullptr), "NO_SUCH_BITMAP");
-        FAIL() << "no exception";
-    } catch (const EResNotFound& Error) {
-        EXPECT_EQ(Error.Message(), "Resource NO_SUCH_BITMAP not found");
-    }
+    EXPECT_EQ(RaisedMessage<EResNotFound>(
+                  [&] { Bitmap.LoadFromResourceName(::GetModuleHandleA(nullptr), "NO_SUCH_BITMAP"); }),
+              "Resource NO_SUCH_BITMAP not found");
     EXPECT_EQ(Bitmap.Width(), 1);
     EXPECT_THROW(Bitmap.LoadFromResourceName(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(999)), EResNotFound);
 }

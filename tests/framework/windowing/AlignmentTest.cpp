@@ -1,8 +1,8 @@
 // Alignment and anchoring: the pure geometry on rectangles, then the same rules on controls whose windows
 // do not exist yet (alignment needs no windows), and a form's client size against its real window.
+#include "framework/win/windowing/Alignment.h"
 #include "framework/win/controls/Panel.h"
 #include "framework/win/forms/Form.h"
-#include "framework/win/windowing/Alignment.h"
 #include "framework/win/windowing/SizeConstraints.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,11 @@
 // File themes: where SetThemeFile looks, what it refuses, which components it refreshes, the getters, the
 // fall-back when a file theme goes, and the built-in file theme carried in a form description.
+
 #include "tests/skin/themes/SampleTheme.h"
 #include "tests/skin/themes/ThemeConsumer.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/Pixels.h"
+#include "tests/support/RaisedMessage.h"
 #include "tests/support/ScratchFolder.h"
 
 #include "framework/core/DescriptionWriter.h"
@@ -19,7 +21,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <functional>
 #include <memory>
 
 namespace fs = std::filesystem;
@@ -46,15 +47,6 @@ public:
 private:
     std::string FPath;
 };
-
-std::string ExceptionText(const std::function<void()>& Action) {
-    try {
-        Action();
-    } catch (const Exception& E) {
-        return E.Message();
-    }
-    return "";
-}
 
 class FileThemeTest : public ::testing::Test {
 protected:
@@ -134,7 +126,8 @@ TEST_F(FileThemeTest, NamesFoundNowhereChangeNothing) {
 
 TEST_F(FileThemeTest, RefusesFilesWithoutTheSignature) {
     WriteBytes(Folder.File("fake.vsk"), {'B', 'M', 1, 2, 3});
-    EXPECT_EQ(ExceptionText([&] { Theme->SetThemeFile(Folder.File("fake.vsk")); }), "Invalid skin file for VanSkin!");
+    EXPECT_EQ(RaisedMessage<Exception>([&] { Theme->SetThemeFile(Folder.File("fake.vsk")); }),
+              "Invalid skin file for VanSkin!");
     EXPECT_FALSE(Theme->CanUse());
     EXPECT_EQ(Theme->ThemeFile(), "");
 
@@ -220,7 +213,7 @@ TEST_F(FileThemeTest, BuiltInThemeDeletesItsTemporaryFileWhenLoadingFails) {
     TMemoryStream Data;
     Data.Write("not a theme", 11);
     Data.SetPosition(0);
-    EXPECT_EQ(ExceptionText([&] { BuiltIn->ReadSkinData(Data); }), "Invalid skin file for VanSkin!");
+    EXPECT_EQ(RaisedMessage<Exception>([&] { BuiltIn->ReadSkinData(Data); }), "Invalid skin file for VanSkin!");
     EXPECT_FALSE(fs::exists(Temp + "VSKTEMP.vsk"));
     EXPECT_FALSE(BuiltIn->CanUse());
 }

@@ -1,10 +1,10 @@
 #include "tests/support/FileBytes.h"
 #include "tests/support/ScratchFolder.h"
 
-#include "tools/descpics/DescPictures.h"
 #include "framework/core/DescriptionParser.h"
 #include "framework/core/DescriptionPrinter.h"
 #include "framework/core/Exceptions.h"
+#include "tools/descpics/DescPictures.h"
 
 #include <gtest/gtest.h>
 

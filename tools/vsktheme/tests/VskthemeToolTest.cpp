@@ -1,7 +1,9 @@
 // The vsktheme commands: export, list and pack, and that what they write reads back as it should.
+
 #include "tests/skin/themes/BuiltInStyles.h"
 #include "tests/skin/themes/ThemeFileBytes.h"
 #include "tests/support/FileBytes.h"
+#include "tests/support/RaisedMessage.h"
 #include "tests/support/ScratchFolder.h"
 
 #include "skin/themes/Vskthemefile.h"
@@ -112,12 +114,8 @@ TEST_F(VskthemeToolTest, ListNamesEntriesOfUnknownTypes) {
 TEST_F(VskthemeToolTest, ListRefusesFilesThatAreNotThemes) {
     WriteBytes(Folder.File("x.vsk"), {'B', 'M', 0, 0});
     std::ostringstream Out;
-    try {
-        ListThemeFile(Folder.File("x.vsk"), Out);
-        FAIL() << "no error";
-    } catch (const TToolError& Error) {
-        EXPECT_EQ(std::string(Error.what()), Folder.File("x.vsk") + " is not a VanSkin theme file");
-    }
+    EXPECT_EQ(RaisedMessage<TToolError>([&] { ListThemeFile(Folder.File("x.vsk"), Out); }),
+              Folder.File("x.vsk") + " is not a VanSkin theme file");
     EXPECT_THROW(ListThemeFile(Folder.File("none.vsk"), Out), TToolError);
 }
 
@@ -154,13 +152,9 @@ TEST_F(VskthemeToolTest, PackRejectsBadValuesWithTheirLine) {
     for (const auto& [Text, Message] : Cases) {
         WriteBytes(Dir + "/values.ini", TBytes(Text.begin(), Text.end()));
         std::ostringstream Warnings;
-        try {
-            PackThemeFolder(Dir, Folder.File("bad.vsk"), Warnings);
-            ADD_FAILURE() << "accepted " << Text;
-        } catch (const TToolError& Error) {
-            const std::string What = Error.what();
-            EXPECT_EQ(What.substr(What.size() - std::min(What.size(), Message.size())), Message) << Text;
-        }
+        const std::string What =
+            RaisedMessage<TToolError>([&] { PackThemeFolder(Dir, Folder.File("bad.vsk"), Warnings); });
+        EXPECT_EQ(What.substr(What.size() - std::min(What.size(), Message.size())), Message) << Text;
     }
     EXPECT_FALSE(std::filesystem::exists(Folder.File("bad.vsk")));
 }
