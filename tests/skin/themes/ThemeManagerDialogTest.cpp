@@ -1,5 +1,7 @@
 // The theme manager's dialog: its layout, its buttons, and ThemeManagerEdit driven through the modal loop.
+
 #include "tests/skin/themes/ThemeConsumer.h"
+#include "tests/support/Components.h"
 
 #include "framework/win/controls/Button.h"
 #include "framework/win/controls/CheckListBox.h"
@@ -75,7 +77,7 @@ protected:
         Manager->CompList()->SetLines({"One", "Three"});
         Manager->SetUIStyle(Protein);
     }
-    TvskTestConsumer* Consumer(const char* Name) { return dynamic_cast<TvskTestConsumer*>(Form->FindComponent(Name)); }
+    TvskTestConsumer* Consumer(const char* Name) { return FindComponentAs<TvskTestConsumer>(*Form, Name); }
 
     std::unique_ptr<TForm> Form = std::make_unique<TForm>(nullptr);
     TvskThemeManager* Manager = new TvskThemeManager(Form.get());
