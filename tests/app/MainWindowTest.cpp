@@ -2,6 +2,15 @@
 // driven with real messages (button clicks, keys, characters), and checked by what it shows (list rows, editor,
 // buttons, preview), what it writes (the file's bytes), what it copies (the clipboard) and what it asks (message
 // boxes, answered through the application's hook).
+#include "tests/app/HistoryFile.h"
+#include "tests/support/Clipboard.h"
+#include "tests/support/Components.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/MessageBoxAnswers.h"
+#include "tests/support/Messages.h"
+#include "tests/support/UserInput.h"
+#include "tests/support/WindowQueries.h"
+
 #include "app/Apputil.h"
 #include "app/CLCmdMgr.h"
 #include "app/CLPanel.h"
@@ -9,8 +18,6 @@
 #include "framework/win/controls/Image.h"
 #include "framework/win/forms/Application.h"
 #include "framework/win/graphics/Picture.h"
-#include "tests/app/AppTestSupport.h"
-#include "tests/store/HistoryFile.h"
 
 #include <gtest/gtest.h>
 
@@ -18,20 +25,12 @@
 
 #include <algorithm>
 #include <ctime>
-#include <deque>
 #include <string>
 #include <vector>
 
 namespace {
 
 constexpr int32_t kOldStamp = 1158352107; // 15 September 2006, in the evening
-constexpr int kRowTextSize = 1024;
-
-struct Box {
-    std::string sText;
-    std::string sCaption;
-    UINT nFlags;
-};
 
 struct Stored {
     std::string sCmd;
@@ -41,7 +40,7 @@ struct Stored {
 
 // The records of the history file, oldest first, checking that the file holds exactly these and nothing else.
 std::vector<Stored> StoredCommands() {
-    const Bytes bytes = ReadHistory();
+    const TBytes bytes = ReadHistory();
     size_t nAt = 0;
     auto readInt = [&] {
         int32_t n = 0;
@@ -92,22 +91,9 @@ class MainWindowTest : public HistoryFileTest {
 protected:
     static void SetUpTestSuite() { RegisterProgramClasses(); }
 
-    void SetUp() override {
-        HistoryFileTest::SetUp();
-        m_prevHook =
-            Application->SetMessageBoxHook([this](const std::string& sText, const std::string& sCaption, UINT nFlags) {
-                m_boxes.push_back({sText, sCaption, nFlags});
-                if (m_answers.empty()) return IDOK;
-                const int nAnswer = m_answers.front();
-                m_answers.pop_front();
-                return nAnswer;
-            });
-    }
-
     void TearDown() override {
         delete m_pForm;
         PumpMessages();
-        Application->SetMessageBoxHook(m_prevHook);
         HistoryFileTest::TearDown();
     }
 
@@ -118,17 +104,13 @@ protected:
     }
 
     HWND Wnd(const char* szName) const {
-        auto* pControl = dynamic_cast<TWinControl*>(m_pForm->FindComponent(szName));
-        EXPECT_NE(pControl, nullptr) << szName;
+        auto* pControl = FindComponentAs<TWinControl>(*m_pForm, szName);
         return pControl ? pControl->Handle() : nullptr;
     }
 
     void Click(const char* szName) const { SendMessageA(Wnd(szName), BM_CLICK, 0, 0); }
     void Key(const char* szName, WPARAM nKey) const { SendMessageA(Wnd(szName), WM_KEYDOWN, nKey, 1); }
-    void Type(const std::string& sText) const {
-        for (char ch : sText)
-            SendMessageA(Wnd("memCommand"), WM_CHAR, static_cast<unsigned char>(ch), 1);
-    }
+    void Type(const std::string& sText) const { TypeChars(Wnd("memCommand"), sText); }
     // Alt and a letter, through the message loop as the keyboard delivers it.
     void AltKey(const char* szName, char ch) const {
         constexpr LPARAM kAltDown = 1 << 29;
@@ -149,11 +131,7 @@ protected:
         GetWindowRect(Wnd(szName), &rc);
         return rc.bottom - rc.top;
     }
-    std::string Text(const char* szName) const {
-        char szText[kRowTextSize * 2] = "";
-        GetWindowTextA(Wnd(szName), szText, sizeof(szText));
-        return szText;
-    }
+    std::string Text(const char* szName) const { return WindowTextOf(Wnd(szName)); }
     bool EditorOpen() const {
         const bool bOpen = Shown("memCommand");
         EXPECT_EQ(Shown("btnSave"), bOpen);
@@ -163,15 +141,7 @@ protected:
         return bOpen;
     }
 
-    std::string Cell(int nRow, int nColumn) const {
-        char szText[kRowTextSize] = "";
-        LVITEMA item = {};
-        item.iSubItem = nColumn;
-        item.pszText = szText;
-        item.cchTextMax = sizeof(szText);
-        SendMessageA(Wnd("lvCommand"), LVM_GETITEMTEXTA, static_cast<WPARAM>(nRow), reinterpret_cast<LPARAM>(&item));
-        return szText;
-    }
+    std::string Cell(int nRow, int nColumn) const { return ListItemText(Wnd("lvCommand"), nRow, nColumn); }
     std::vector<std::string> Rows() const {
         std::vector<std::string> rows;
         const auto nCount = static_cast<int>(SendMessageA(Wnd("lvCommand"), LVM_GETITEMCOUNT, 0, 0));
@@ -196,17 +166,14 @@ protected:
     }
 
     TfmMain* m_pForm = nullptr;
-    std::vector<Box> m_boxes;
-    std::deque<int> m_answers;
-    TApplication::TMessageBoxHook m_prevHook;
+    // Boxes the program shows are recorded and answered OK, or with the answers queued for them.
+    TMessageBoxAnswers m_boxes;
 };
 
 TEST_F(MainWindowTest, IsBuiltFromItsDescriptionWithTheBanner) {
     Open();
     const HWND hForm = m_pForm->Handle();
-    char szCaption[64] = "";
-    GetWindowTextA(hForm, szCaption, sizeof(szCaption));
-    EXPECT_STREQ(szCaption, "IBM AS/400 CL Command Vantrel");
+    EXPECT_EQ(WindowTextOf(hForm), "IBM AS/400 CL Command Vantrel");
     RECT rc;
     GetClientRect(hForm, &rc);
     EXPECT_EQ(rc.right, 794);
@@ -222,7 +189,7 @@ TEST_F(MainWindowTest, IsBuiltFromItsDescriptionWithTheBanner) {
 
 TEST_F(MainWindowTest, FirstStartCreatesAnEmptyHistoryWithTheEditorClosed) {
     Open();
-    EXPECT_EQ(ReadHistory(), (Bytes{0, 0, 0, 0}));
+    EXPECT_EQ(ReadHistory(), (TBytes{0, 0, 0, 0}));
     EXPECT_TRUE(Rows().empty());
     EXPECT_FALSE(EditorOpen());
     EXPECT_TRUE(Enabled("btnAdd"));
@@ -267,10 +234,10 @@ TEST_F(MainWindowTest, AddRefusesAnEmptyCommand) {
     EXPECT_EQ(Text("memCommand"), "");
 
     Click("btnSave");
-    ASSERT_EQ(m_boxes.size(), 1u);
-    EXPECT_EQ(m_boxes[0].sText, "Empty command is not allowed, please enter the command text.");
-    EXPECT_EQ(m_boxes[0].sCaption, "Information");
-    EXPECT_EQ(m_boxes[0].nFlags, static_cast<UINT>(MB_OK | MB_ICONINFORMATION));
+    ASSERT_EQ(m_boxes.Boxes().size(), 1u);
+    EXPECT_EQ(m_boxes.Boxes()[0].Text, "Empty command is not allowed, please enter the command text.");
+    EXPECT_EQ(m_boxes.Boxes()[0].Caption, "Information");
+    EXPECT_EQ(m_boxes.Boxes()[0].Flags, static_cast<UINT>(MB_OK | MB_ICONINFORMATION));
     EXPECT_EQ(Rows(), (std::vector<std::string>{"P"}));
     EXPECT_EQ(StoredCommands(), (std::vector<Stored>{{"P", kOldStamp}}));
 }
@@ -286,7 +253,7 @@ TEST_F(MainWindowTest, AddPutsTheCommandOnTopAndLastInTheFileEvenTwice) {
     const auto tBefore = static_cast<int32_t>(std::time(nullptr));
     Click("btnSave");
     const auto tAfter = static_cast<int32_t>(std::time(nullptr));
-    EXPECT_TRUE(m_boxes.empty());
+    EXPECT_TRUE(m_boxes.Boxes().empty());
     EXPECT_EQ(Rows(), (std::vector<std::string>{"DSPLIB", "R", "Q", "P"}));
     EXPECT_EQ(SelectedRow(), 0);
     EXPECT_FALSE(EditorOpen());
@@ -315,10 +282,10 @@ TEST_F(MainWindowTest, UpdateSavesOnlyAChangedTextAndKeepsTheRowInPlace) {
     EXPECT_TRUE(Enabled("btnDel"));
 
     Click("btnSave");
-    ASSERT_EQ(m_boxes.size(), 1u);
-    EXPECT_EQ(m_boxes[0].sText, "Command not modified, save process canceled.");
-    EXPECT_EQ(m_boxes[0].sCaption, "Information");
-    EXPECT_EQ(m_boxes[0].nFlags, static_cast<UINT>(MB_OK | MB_ICONINFORMATION));
+    ASSERT_EQ(m_boxes.Boxes().size(), 1u);
+    EXPECT_EQ(m_boxes.Boxes()[0].Text, "Command not modified, save process canceled.");
+    EXPECT_EQ(m_boxes.Boxes()[0].Caption, "Information");
+    EXPECT_EQ(m_boxes.Boxes()[0].Flags, static_cast<UINT>(MB_OK | MB_ICONINFORMATION));
     EXPECT_EQ(Cell(1, 1), StampText(kOldStamp + 1)) << "the stamp is kept";
     EXPECT_EQ(StoredCommands()[1], (Stored{"Q", kOldStamp + 1}));
 
@@ -326,7 +293,7 @@ TEST_F(MainWindowTest, UpdateSavesOnlyAChangedTextAndKeepsTheRowInPlace) {
     EXPECT_TRUE(Preview().empty());
     Type("wrkactjob");
     Click("btnSave");
-    EXPECT_EQ(m_boxes.size(), 1u);
+    EXPECT_EQ(m_boxes.Boxes().size(), 1u);
     EXPECT_EQ(Rows(), (std::vector<std::string>{"R", "WRKACTJOB", "P"}));
     EXPECT_EQ(SelectedRow(), 1);
     EXPECT_TRUE(EditorOpen());
@@ -364,12 +331,12 @@ TEST_F(MainWindowTest, DoubleClickOpensTheRowAndARowLeftOpenReopensTheEditor) {
 TEST_F(MainWindowTest, UpdateWithAnEmptyMemoSavesNothingAndClosesTheRecord) {
     WriteCommands({"P", "Q", "R"});
     Open();
-    const Bytes before = ReadHistory();
+    const TBytes before = ReadHistory();
     SelectRow(1);
     Click("btnUpdate");
     Click("btnClear");
     Click("btnSave");
-    EXPECT_TRUE(m_boxes.empty());
+    EXPECT_TRUE(m_boxes.Boxes().empty());
     EXPECT_EQ(ReadHistory(), before);
     EXPECT_TRUE(EditorOpen()) << "the editor stays until the selection changes";
 
@@ -384,7 +351,7 @@ TEST_F(MainWindowTest, DeleteSelectsTheNextOlderOrElseTheNewerRow) {
     Open();
     SelectRow(2);
     Click("btnDel");
-    EXPECT_TRUE(m_boxes.empty()) << "no confirmation";
+    EXPECT_TRUE(m_boxes.Boxes().empty()) << "no confirmation";
     EXPECT_EQ(Rows(), (std::vector<std::string>{"E", "D", "B", "A"}));
     EXPECT_EQ(SelectedRow(), 2);
     EXPECT_EQ(Preview(), (std::vector<std::string>{"B"}));
@@ -406,13 +373,13 @@ TEST_F(MainWindowTest, DeletingTheOnlyRowLeavesNothingSelected) {
     EXPECT_TRUE(Rows().empty());
     EXPECT_EQ(SelectedRow(), -1);
     EXPECT_TRUE(Preview().empty());
-    EXPECT_EQ(ReadHistory(), (Bytes{0, 0, 0, 0}));
+    EXPECT_EQ(ReadHistory(), (TBytes{0, 0, 0, 0}));
     EXPECT_TRUE(Enabled("btnUpdate")) << "the buttons keep their state";
     EXPECT_TRUE(Enabled("btnDel"));
     Click("btnUpdate");
     Click("btnDel");
     EXPECT_FALSE(EditorOpen());
-    EXPECT_EQ(ReadHistory(), (Bytes{0, 0, 0, 0}));
+    EXPECT_EQ(ReadHistory(), (TBytes{0, 0, 0, 0}));
 }
 
 TEST_F(MainWindowTest, PasteAndClearWorkOnTheEditor) {
@@ -472,23 +439,23 @@ TEST_F(MainWindowTest, ExitAsksAndNoOrCancelKeepTheWindow) {
     Open();
     m_pForm->SetConfirmQuit(true);
     for (int nAnswer : {IDNO, IDCANCEL}) {
-        m_answers.push_back(nAnswer);
+        m_boxes.Queue(nAnswer);
         Click("btnExit");
         PumpMessages();
         EXPECT_FALSE(Application->Terminated());
         EXPECT_TRUE(IsWindow(m_pForm->Handle()));
     }
-    ASSERT_EQ(m_boxes.size(), 2u);
-    EXPECT_EQ(m_boxes[0].sText, "Are you sure to quit Vantrel program?");
-    EXPECT_EQ(m_boxes[0].sCaption, "Confirmation");
-    EXPECT_EQ(m_boxes[0].nFlags, static_cast<UINT>(MB_YESNOCANCEL));
+    ASSERT_EQ(m_boxes.Boxes().size(), 2u);
+    EXPECT_EQ(m_boxes.Boxes()[0].Text, "Are you sure to quit Vantrel program?");
+    EXPECT_EQ(m_boxes.Boxes()[0].Caption, "Confirmation");
+    EXPECT_EQ(m_boxes.Boxes()[0].Flags, static_cast<UINT>(MB_YESNOCANCEL));
 }
 
 // The whole program: started, closed with Exit and Yes. A byte after the records, which the store ignores when
 // reading and would drop when writing, shows that the file was not written on the way out.
 TEST_F(MainWindowTest, ProgramEndsOnYesWithoutWritingTheFile) {
     WriteHistory(FileImage().Int(1).Record("P", kOldStamp).Raw("!").Get());
-    const Bytes before = ReadHistory();
+    const TBytes before = ReadHistory();
     bool bClicked = false;
     Application->OnMessage = [&](MSG&, bool&) {
         auto* pMain = dynamic_cast<TfmMain*>(Application->MainForm());
@@ -497,13 +464,13 @@ TEST_F(MainWindowTest, ProgramEndsOnYesWithoutWritingTheFile) {
         auto* pExit = dynamic_cast<TWinControl*>(pMain->FindComponent("btnExit"));
         PostMessageA(pExit->Handle(), BM_CLICK, 0, 0);
     };
-    m_answers.push_back(IDYES);
+    m_boxes.Queue(IDYES);
     PostMessageA(nullptr, WM_NULL, 0, 0); // something for the hook to see once the loop runs
     EXPECT_EQ(RunProgram(), 0);
     Application->OnMessage = nullptr;
     m_pForm = dynamic_cast<TfmMain*>(Application->MainForm());
-    ASSERT_EQ(m_boxes.size(), 1u);
-    EXPECT_EQ(m_boxes[0].sCaption, "Confirmation");
+    ASSERT_EQ(m_boxes.Boxes().size(), 1u);
+    EXPECT_EQ(m_boxes.Boxes()[0].Caption, "Confirmation");
     EXPECT_EQ(ReadHistory(), before);
 }
 
@@ -515,10 +482,10 @@ TEST_F(MainWindowTest, HistoryThatCannotBeWrittenIsReportedAndKeptUntilTheEnd) {
     Type("DSPLIB");
     Click("btnSave");
     RemoveDirectoryA(TempPath().c_str());
-    ASSERT_EQ(m_boxes.size(), 1u);
-    EXPECT_NE(m_boxes[0].sText.find(HistoryPath()), std::string::npos) << m_boxes[0].sText;
-    EXPECT_NE(m_boxes[0].sText.find("kept only until the program closes"), std::string::npos);
-    EXPECT_EQ(m_boxes[0].sCaption, "Information");
+    ASSERT_EQ(m_boxes.Boxes().size(), 1u);
+    EXPECT_NE(m_boxes.Boxes()[0].Text.find(HistoryPath()), std::string::npos) << m_boxes.Boxes()[0].Text;
+    EXPECT_NE(m_boxes.Boxes()[0].Text.find("kept only until the program closes"), std::string::npos);
+    EXPECT_EQ(m_boxes.Boxes()[0].Caption, "Information");
     EXPECT_EQ(Rows(), (std::vector<std::string>{"DSPLIB", "P"}));
     EXPECT_EQ(StoredCommands(), (std::vector<Stored>{{"P", kOldStamp}}));
 }

@@ -1,9 +1,14 @@
 // The preview panel on its own, in a host of the main window's size: the rows it cuts, what it paints, what it
 // copies, and that its window owns it.
+
+#include "tests/support/Clipboard.h"
+#include "tests/support/Pictures.h"
+#include "tests/support/Pixels.h"
+#include "tests/support/ScratchWindow.h"
+
 #include "app/Apputil.h"
 #include "app/CLPanel.h"
 #include "framework/win/graphics/HandleCounts.h"
-#include "tests/app/AppTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -26,21 +31,6 @@ std::string Letters(size_t nCount) {
     return s;
 }
 
-// A window that goes when the test ends.
-class OwnedWindow {
-public:
-    explicit OwnedWindow(HWND hWnd) : m_hWnd(hWnd) {}
-    ~OwnedWindow() {
-        if (IsWindow(m_hWnd)) DestroyWindow(m_hWnd);
-    }
-    OwnedWindow(const OwnedWindow&) = delete;
-    OwnedWindow& operator=(const OwnedWindow&) = delete;
-    HWND Get() const { return m_hWnd; }
-
-private:
-    HWND m_hWnd;
-};
-
 // Tells when the window has deleted its panel.
 class ProbePanel : public CLPanel {
 public:
@@ -60,11 +50,9 @@ protected:
 
     // A panel filling a host of the given height, with a hidden edit control for its copies.
     CLPanel* Host(int nHeight) {
-        // Never activated: Wine waits seconds for the window manager to let go of a window that was active.
-        m_hosts.push_back(std::make_unique<OwnedWindow>(CreateWindowExA(
-            WS_EX_NOACTIVATE, "STATIC", "", WS_POPUP, 0, 0, kHostWidth, nHeight, nullptr, nullptr, g_hInst, nullptr)));
-        const HWND hHost = m_hosts.back()->Get();
-        ShowWindow(hHost, SW_SHOWNOACTIVATE);
+        m_hosts.push_back(std::make_unique<TScratchWindow>(kHostWidth, nHeight));
+        m_hosts.back()->Show();
+        const HWND hHost = m_hosts.back()->Handle();
         m_hEdit =
             CreateWindowExA(0, "EDIT", "", WS_CHILD | ES_MULTILINE, 0, 0, 10, 10, hHost, nullptr, g_hInst, nullptr);
         auto* pPanel = new CLPanel;
@@ -81,17 +69,17 @@ protected:
         return rows;
     }
 
-    WindowPixels Shown() const {
+    std::unique_ptr<TBitmap> Shown() const {
         UpdateWindow(m_pPanel->GetWnd());
-        return WindowPixels(m_pPanel->GetWnd());
+        return ScreenImage(m_pPanel->GetWnd());
     }
 
     // Whether text is drawn in row nRow (the band between its rules), from x on.
-    static bool TextInRow(const WindowPixels& pixels, int nRow, int x = kMargin) {
-        return pixels.Any(x, nRow * kRowHeight + 1, pixels.Width(), (nRow + 1) * kRowHeight, kGreen);
+    static bool TextInRow(const TBitmap& pixels, int nRow, int x = kMargin) {
+        return AreaHas(pixels, TRect(x, nRow * kRowHeight + 1, pixels.Width(), (nRow + 1) * kRowHeight), kGreen);
     }
 
-    std::vector<std::unique_ptr<OwnedWindow>> m_hosts;
+    std::vector<std::unique_ptr<TScratchWindow>> m_hosts;
     HWND m_hEdit = nullptr;
     CLPanel* m_pPanel = nullptr;
 };
@@ -127,48 +115,48 @@ TEST_F(PanelTest, TextLongerThanACommandIsCutTo1023Characters) {
 }
 
 TEST_F(PanelTest, EmptyTextShowsThePromptAboveEveryRule) {
-    const WindowPixels pixels = Shown();
+    const auto pixels = Shown();
     for (int y : {24, 48, 72, 96}) {
-        EXPECT_EQ(pixels.At(kMargin, y), kGreen) << "rule at " << y;
-        EXPECT_EQ(pixels.At(kHostWidth - kMargin - 1, y), kGreen) << "rule at " << y;
-        EXPECT_NE(pixels.At(kMargin - 1, y), kGreen) << "margin at " << y;
-        EXPECT_NE(pixels.At(kHostWidth / 2, y - 1), kGreen) << "one pixel high at " << y;
+        EXPECT_EQ(PixelAt(*pixels, kMargin, y), kGreen) << "rule at " << y;
+        EXPECT_EQ(PixelAt(*pixels, kHostWidth - kMargin - 1, y), kGreen) << "rule at " << y;
+        EXPECT_NE(PixelAt(*pixels, kMargin - 1, y), kGreen) << "margin at " << y;
+        EXPECT_NE(PixelAt(*pixels, kHostWidth / 2, y - 1), kGreen) << "one pixel high at " << y;
     }
-    EXPECT_FALSE(pixels.Any(0, 97, kHostWidth, kHostHeight, kGreen)) << "a fifth rule does not fit";
+    EXPECT_FALSE(AreaHas(*pixels, TRect(0, 97, kHostWidth, kHostHeight), kGreen)) << "a fifth rule does not fit";
     // The prompt " ===> " is six characters of a fixed-pitch font, about 54 pixels.
-    const int nPromptRight = pixels.RightmostOf(0, 1, kHostWidth, kRowHeight, kGreen);
+    const int nPromptRight = RightmostOf(*pixels, TRect(0, 1, kHostWidth, kRowHeight), kGreen);
     EXPECT_GT(nPromptRight, kMargin + 20);
     EXPECT_LT(nPromptRight, kMargin + 70);
-    EXPECT_FALSE(TextInRow(pixels, 1));
+    EXPECT_FALSE(TextInRow(*pixels, 1));
 }
 
 TEST_F(PanelTest, PaintsTheRowsTheHostHasRoomFor) {
-    const int nPromptRight = Shown().RightmostOf(0, 1, kHostWidth, kRowHeight, kGreen);
+    const int nPromptRight = RightmostOf(*Shown(), TRect(0, 1, kHostWidth, kRowHeight), kGreen);
 
     m_pPanel->SetText(Letters(74).c_str());
-    WindowPixels pixels = Shown();
-    EXPECT_GT(pixels.RightmostOf(0, 1, kHostWidth, kRowHeight - 1, kGreen), kHostWidth - 2 * kMargin - 20);
-    EXPECT_FALSE(TextInRow(pixels, 1));
+    auto pixels = Shown();
+    EXPECT_GT(RightmostOf(*pixels, TRect(0, 1, kHostWidth, kRowHeight - 1), kGreen), kHostWidth - 2 * kMargin - 20);
+    EXPECT_FALSE(TextInRow(*pixels, 1));
 
     m_pPanel->SetText(Letters(75).c_str());
     pixels = Shown();
-    EXPECT_TRUE(TextInRow(pixels, 1));
-    EXPECT_LT(pixels.RightmostOf(0, kRowHeight + 1, kHostWidth, 2 * kRowHeight - 1, kGreen), nPromptRight)
+    EXPECT_TRUE(TextInRow(*pixels, 1));
+    EXPECT_LT(RightmostOf(*pixels, TRect(0, kRowHeight + 1, kHostWidth, 2 * kRowHeight - 1), kGreen), nPromptRight)
         << "one character, narrower than the prompt";
 
     m_pPanel->SetText(Letters(400).c_str());
     pixels = Shown();
     for (int nRow = 0; nRow < 4; ++nRow)
-        EXPECT_TRUE(TextInRow(pixels, nRow)) << "row " << nRow;
+        EXPECT_TRUE(TextInRow(*pixels, nRow)) << "row " << nRow;
 }
 
 TEST_F(PanelTest, HostLowerThanOneRowShowsNothing) {
     CLPanel* pLow = Host(kRowHeight - 1);
     pLow->SetText("DSPLIB");
     UpdateWindow(pLow->GetWnd());
-    const WindowPixels pixels(pLow->GetWnd());
-    EXPECT_FALSE(pixels.Any(0, 0, pixels.Width(), pixels.Height(), kGreen));
-    EXPECT_EQ(pixels.At(0, 0), RGB(0, 0, 0));
+    const auto pixels = ScreenImage(pLow->GetWnd());
+    EXPECT_FALSE(AreaHas(*pixels, TRect(0, 0, pixels->Width(), pixels->Height()), kGreen));
+    EXPECT_EQ(PixelAt(*pixels, 0, 0), RGB(0, 0, 0));
 }
 
 TEST_F(PanelTest, CopyHasThePreviewLayoutWithBlanksForThePrompt) {
@@ -212,7 +200,7 @@ TEST_F(PanelTest, WindowOwnsThePanelAndItsPenAndFont) {
     bool bDeleted = false;
     auto* pPanel = new ProbePanel(&bDeleted);
     const RECT rc = {0, 0, kHostWidth, kHostHeight};
-    ASSERT_TRUE(pPanel->Create(m_hosts.front()->Get(), &rc));
+    ASSERT_TRUE(pPanel->Create(m_hosts.front()->Handle(), &rc));
     EXPECT_EQ(THandleCounts::Live(THandleKind::Pen), nPens + 1);
     EXPECT_EQ(THandleCounts::Live(THandleKind::Font), nFonts + 1);
 

@@ -8,7 +8,7 @@
 #include "framework/core/DescriptionWriter.h"
 #include "framework/core/ClassRegistry.h"
 #include "framework/core/Exceptions.h"
-#include "tests/core/TestComponents.h"
+#include "tests/framework/core/TestComponents.h"
 #include "tests/fuzz/FuzzCheck.h"
 
 #include <memory>

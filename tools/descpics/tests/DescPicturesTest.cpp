@@ -1,42 +1,29 @@
-#include "tools/descpics/DescPictures.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/ScratchFolder.h"
+
 #include "framework/core/DescriptionParser.h"
 #include "framework/core/DescriptionPrinter.h"
 #include "framework/core/Exceptions.h"
+#include "tools/descpics/DescPictures.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 namespace {
 
-namespace fs = std::filesystem;
-
 class DescPicturesTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        Dir = fs::temp_directory_path() /
-              ("descpics-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::create_directories(Dir);
-    }
-    void TearDown() override { fs::remove_all(Dir); }
+    void WritePicture(const std::string& Name, const TBytes& Bytes) const { WriteBytes(Folder.File(Name), Bytes); }
 
-    void WritePicture(const std::string& Name, const std::vector<std::uint8_t>& Bytes) const {
-        std::ofstream(Dir / Name, std::ios::binary)
-            .write(reinterpret_cast<const char*>(Bytes.data()), static_cast<std::streamsize>(Bytes.size()));
-    }
-
-    fs::path Dir;
+    TScratchFolder Folder;
 };
 
 // The stored form of a picture property holding a bitmap file of these bytes.
 std::vector<std::uint8_t> StoredBitmap(const std::vector<std::uint8_t>& File) {
     std::vector<std::uint8_t> Data = {7, 'T', 'B', 'i', 't', 'm', 'a', 'p'};
-    const auto Length = static_cast<std::uint32_t>(File.size());
-    for (int Shift = 0; Shift < 32; Shift += 8)
-        Data.push_back(static_cast<std::uint8_t>(Length >> Shift));
+    AppendLittleEndian(Data, static_cast<std::uint32_t>(File.size()));
     Data.insert(Data.end(), File.begin(), File.end());
     return Data;
 }
@@ -58,7 +45,7 @@ TEST_F(DescPicturesTest, PlaceholdersBecomeStoredPicturesWhereverTheyStand) {
                                         "  end\n"
                                         "end\n");
 
-    EXPECT_EQ(FillPictures(Form, Dir.string()), 2);
+    EXPECT_EQ(FillPictures(Form, Folder.Path().string()), 2);
 
     EXPECT_EQ(Form.Properties[0].Value.Text, "@bitmaps are not placeholders");
     const TDescValue& Picture = Form.Children[0].Properties[0].Value;
@@ -72,9 +59,9 @@ TEST_F(DescPicturesTest, PlaceholdersBecomeStoredPicturesWhereverTheyStand) {
 
 TEST_F(DescPicturesTest, MissingPictureOrNameIsAnError) {
     TDescObject Missing = ParseDescription("object a: TImage\n  Picture.Data = '@bitmap:NONE.bmp'\nend\n");
-    EXPECT_THROW(FillPictures(Missing, Dir.string()), EFOpenError);
+    EXPECT_THROW(FillPictures(Missing, Folder.Path().string()), EFOpenError);
     TDescObject Unnamed = ParseDescription("object a: TImage\n  Picture.Data = '@bitmap:'\nend\n");
-    EXPECT_THROW(FillPictures(Unnamed, Dir.string()), EReadError);
+    EXPECT_THROW(FillPictures(Unnamed, Folder.Path().string()), EReadError);
 }
 
 } // namespace

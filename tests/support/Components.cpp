@@ -1,0 +1,10 @@
+#include "tests/support/Components.h"
+
+#include "framework/win/menus/MenuItem.h"
+
+TMenuItem* NewMenuItem(TComponent* Owner, TMenuItem* Parent, const std::string& Caption) {
+    auto* Item = new TMenuItem(Owner);
+    Item->SetCaption(Caption);
+    Parent->Add(Item);
+    return Item;
+}

@@ -1,0 +1,36 @@
+#include "tests/support/UserInput.h"
+
+#include <cstring>
+
+namespace {
+constexpr BYTE KeyDownBit = 0x80;
+constexpr LPARAM OneKeyStroke = 1; // the repeat count of a key message
+} // namespace
+
+TKeysHeld::TKeysHeld(std::initializer_list<int> VirtualKeys) {
+    ::GetKeyboardState(FSaved);
+    BYTE State[KeyCount];
+    std::memcpy(State, FSaved, sizeof(State));
+    for (int Key : VirtualKeys)
+        State[Key] |= KeyDownBit;
+    ::SetKeyboardState(State);
+}
+
+TKeysHeld::~TKeysHeld() {
+    ::SetKeyboardState(FSaved);
+}
+
+void TypeChars(HWND Window, const std::string& Text) {
+    for (char Char : Text)
+        ::SendMessageA(Window, WM_CHAR, static_cast<unsigned char>(Char), OneKeyStroke);
+}
+
+TPoint CenterOf(const TRect& Rect) {
+    return {(Rect.left + Rect.right) / 2, (Rect.top + Rect.bottom) / 2};
+}
+
+void ClickAt(HWND Window, const TPoint& Point) {
+    const LPARAM At = MAKELPARAM(Point.x, Point.y);
+    ::SendMessageA(Window, WM_LBUTTONDOWN, MK_LBUTTON, At);
+    ::SendMessageA(Window, WM_LBUTTONUP, 0, At);
+}
