@@ -58,6 +58,7 @@ void TvskPopupMenu::Loaded() {
 }
 
 void TvskPopupMenu::MenuChanged(TObject* Sender, TMenuItem* Source, bool Rebuild) {
-    if (Rebuild) MenuAdded();
+    // A menu being destroyed lets go of its items one by one: nothing to hook then.
+    if (Rebuild && !ComponentState().Contains(csDestroying)) MenuAdded();
     inherited::MenuChanged(Sender, Source, Rebuild);
 }
