@@ -23,8 +23,8 @@ constexpr TColor MacOSSeparatorColor = clBlack;
 constexpr TColor StyleSeparatorColor = 0x848284;
 
 // Item layout, in pixels from the item's corner.
-constexpr int TextLeftGap = 4;     // from the left bar to the caption
-constexpr int TextTop = 4;         // caption and shortcut text
+constexpr int TextLeftGap = 4; // from the left bar to the caption
+constexpr int TextTop = 4;     // caption and shortcut text
 constexpr int ShortCutRightGap = 16;
 constexpr int MeasureExtraWidth = 40; // room for the gaps around caption and shortcut
 constexpr TPoint GlyphOrigin{4, 3};   // the check mark or the item's image
@@ -79,7 +79,8 @@ void TvskMenuLook::MeasureItem(const TMenuItem& Item, TCanvas& Canvas, int& Widt
 }
 
 void TvskMenuLook::DrawPlainBackground(TCanvas& Canvas, const TRect& Rect) const {
-    if (BarWidth > 0) Menu_DrawBackGround(Canvas, TRect(Rect.left, Rect.top, Rect.left + BarWidth, Rect.bottom), BarColor);
+    if (BarWidth > 0)
+        Menu_DrawBackGround(Canvas, TRect(Rect.left, Rect.top, Rect.left + BarWidth, Rect.bottom), BarColor);
     Menu_DrawBackGround(Canvas, TRect(Rect.left + BarWidth, Rect.top, Rect.right, Rect.bottom), Color);
 }
 

@@ -38,7 +38,8 @@ LRESULT CALLBACK GetMessageHook(int Code, WPARAM WParam, LPARAM LParam) {
 void TvskFormKeys::Register(TvskForm& Form) {
     if (std::find(GKeys.Forms.begin(), GKeys.Forms.end(), &Form) != GKeys.Forms.end()) return;
     GKeys.Forms.push_back(&Form);
-    if (!GKeys.Hook) GKeys.Hook.Reset(::SetWindowsHookExA(WH_GETMESSAGE, GetMessageHook, nullptr, ::GetCurrentThreadId()));
+    if (!GKeys.Hook)
+        GKeys.Hook.Reset(::SetWindowsHookExA(WH_GETMESSAGE, GetMessageHook, nullptr, ::GetCurrentThreadId()));
 }
 
 void TvskFormKeys::Unregister(TvskForm& Form) {

@@ -9,8 +9,8 @@
 namespace {
 
 constexpr UINT CaptionFormat = DT_SINGLELINE | DT_CENTER | DT_VCENTER;
-constexpr int TextDrop = 2;         // the caption sits this much below the button's middle
-constexpr int PressedShift = 2;     // a pressed button's frame narrows, its text moves right
+constexpr int TextDrop = 2;     // the caption sits this much below the button's middle
+constexpr int PressedShift = 2; // a pressed button's frame narrows, its text moves right
 constexpr TColor DisabledTextColor = clGray;
 constexpr TColor LightOnDarkMark = 0x30000; // a file theme's font colour entry asking for white bar text
 constexpr const char* MacOSMenuBarResource = "MACOS_MENU_BAR";

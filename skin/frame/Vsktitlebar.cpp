@@ -26,11 +26,11 @@ constexpr const char* CaptionFontName = "Tahoma";
 constexpr const char* Ellipsis = "...";
 constexpr const char* AppIconResource = "MAINICON";
 constexpr int AppIconSize = 16;
-constexpr int AppIconLeft = 3;      // from the control box's place
-constexpr int AppIconRoom = 21;     // what the icon takes from the caption
-constexpr int ControlBoxGap = 5;    // between the control box and the caption
-constexpr int BareCaptionLeft = 6;  // when nothing stands left of the caption
-constexpr int ButtonGap = 1;        // between neighbouring buttons, besides ButtonInterval
+constexpr int AppIconLeft = 3;     // from the control box's place
+constexpr int AppIconRoom = 21;    // what the icon takes from the caption
+constexpr int ControlBoxGap = 5;   // between the control box and the caption
+constexpr int BareCaptionLeft = 6; // when nothing stands left of the caption
+constexpr int ButtonGap = 1;       // between neighbouring buttons, besides ButtonInterval
 
 // File themes that mark their controls' font colour with one of these values have light title art, on
 // which the caption is drawn black.
@@ -196,8 +196,8 @@ void TvskTitleBar::ApplySections(const TvskThemeSource& Theme) {
 void TvskTitleBar::ApplyCaptionColor(const TvskThemeSource& Theme) {
     const TColor Mark = Theme.FromFile() ? Theme.Color(VSK_THEME_CONTROL_FONT_COLOR) : clWhite;
     const bool Dark = UIStyle() == MacOS ||
-                      (Theme.FromFile() && std::find(DarkCaptionMarks.begin(), DarkCaptionMarks.end(), Mark) !=
-                                               DarkCaptionMarks.end());
+                      (Theme.FromFile() &&
+                       std::find(DarkCaptionMarks.begin(), DarkCaptionMarks.end(), Mark) != DarkCaptionMarks.end());
     Font()->SetColor(Dark ? clBlack : clWhite);
 }
 
@@ -236,7 +236,8 @@ TvskTitleBar::TLayout TvskTitleBar::Layout() const {
     int Left = FLeftBtnXOffset;
     if (ControlBox != -1) {
         const TvskTitleBarButton& Box = *FButtons->Items(ControlBox);
-        Result.Places.push_back({ControlBox, Bounds(Left, FButtonTop, Box.PicNormal()->Width(), Box.PicNormal()->Height())});
+        Result.Places.push_back(
+            {ControlBox, Bounds(Left, FButtonTop, Box.PicNormal()->Width(), Box.PicNormal()->Height())});
         Left += FDrawAppIcon ? AppIconRoom : Box.PicNormal()->Width() + ControlBoxGap;
     }
     Result.CaptionLeft = Left == 0 ? BareCaptionLeft : Left;
@@ -323,8 +324,8 @@ void TvskTitleBar::DrawFace(TCanvas& Canvas, const TvskTitleBarButton& Button, c
 
 void TvskTitleBar::DrawAppIconAt(TCanvas& Canvas, int X, int Y) {
     TIcon Resource;
-    HICON Icon = Application && Application->Icon() && !Application->Icon()->Empty() ? Application->Icon()->Handle()
-                                                                                      : nullptr;
+    HICON Icon =
+        Application && Application->Icon() && !Application->Icon()->Empty() ? Application->Icon()->Handle() : nullptr;
     if (!Icon) {
         Resource.LoadFromResourceName(::GetModuleHandleA(nullptr), AppIconResource, AppIconSize);
         Icon = Resource.Handle();

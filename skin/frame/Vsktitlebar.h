@@ -140,7 +140,7 @@ private:
     int FButtonTop = 0;
     int FButtonStripHeight = 0;
     bool FSettingFileTheme = false;
-    bool FMoving = false; // inside the system's move loop
+    bool FMoving = false;               // inside the system's move loop
     TvskTitleBarPopupMenu* FSystemMenu; // owned as a component
     TvskLifeline FLifeline;
 };

@@ -12,8 +12,8 @@
 #include "skin/themes/Vskpublic.h"
 #include "skin/themes/Vskthemesource.h"
 
-const TEnumInfo TvskTitleBarBtnTypeInfo{
-    "TvskTitleBarBtnType", {"vskMax", "vskMin", "vskClose", "vskHelp", "vskControlBox", "vskCustom"}};
+const TEnumInfo TvskTitleBarBtnTypeInfo{"TvskTitleBarBtnType",
+                                        {"vskMax", "vskMin", "vskClose", "vskHelp", "vskControlBox", "vskCustom"}};
 
 VSK_IMPLEMENT_CLASS(TvskTitleBarButton)
 

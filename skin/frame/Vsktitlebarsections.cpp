@@ -50,8 +50,8 @@ void TvskTitleBarSection::SetWidth(int Value) {
 
 void TvskTitleBarSection::SetAlign(TvskTitleBarAlign Value) {
     if (Value == vskClient) {
-        const bool Taken = FAlign == vskClient ||
-                           (Collection() && static_cast<TvskTitleBarSections*>(Collection())->AnyClient());
+        const bool Taken =
+            FAlign == vskClient || (Collection() && static_cast<TvskTitleBarSections*>(Collection())->AnyClient());
         if (Taken) {
             Application->MessageBox(OneClientMessage, "Error", MB_ICONERROR | MB_OK);
             return;

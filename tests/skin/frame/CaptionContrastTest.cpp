@@ -33,8 +33,8 @@ TEST(CaptionContrast, EveryStylesCaptionReadsOnItsTitleArt) {
         TBitmap Band, Strip;
         GetInsideThemeBitmap(Style, VSK_THEME_TITLE_BAR_CLIENT_IMAGE, &Band);
         GetInsideThemeBitmap(Style, VSK_THEME_TITLE_BAR_BUTTON_IMAGE, &Strip);
-        const int Top = GetInsideThemeInt(Style, VSK_THEME_TITLE_BAR_BUTTON_TOP_INT) +
-                        (Strip.Height() - CaptionTextHeight) / 2;
+        const int Top =
+            GetInsideThemeInt(Style, VSK_THEME_TITLE_BAR_BUTTON_TOP_INT) + (Strip.Height() - CaptionTextHeight) / 2;
         const TColor Caption = Style == MacOS ? clBlack : clWhite;
         double Lowest = 100;
         for (int Y = Top; Y < Top + CaptionTextHeight; ++Y)

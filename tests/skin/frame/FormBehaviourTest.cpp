@@ -3,8 +3,8 @@
 #include "FrameTestSupport.h"
 
 #include "framework/win/controls/ToolBar.h"
-#include "framework/win/graphics/Picture.h"
 #include "framework/win/controls/ToolButton.h"
+#include "framework/win/graphics/Picture.h"
 #include "framework/win/menus/MainMenu.h"
 #include "framework/win/menus/MenuItem.h"
 #include "framework/win/menus/ShortCuts.h"
@@ -112,7 +112,7 @@ TEST(FormMouse, TheClickHappensOverTheButtonUnderThePointerAtRelease) {
     std::vector<int> Clicked;
     Window.Skin->OnTitleBarCustomBtnsClick = [&](TObject*, int Index) { Clicked.push_back(Index); };
     const TvskTitleBar::TLayout Layout = Bar.Layout();
-    const TRect First = Layout.Places[3].Rect; // custom button 4
+    const TRect First = Layout.Places[3].Rect;  // custom button 4
     const TRect Second = Layout.Places[4].Rect; // custom button 5
     MoveMouse(Window.TitlePoint(First.left + 5, First.top + 5));
     PressLeft();

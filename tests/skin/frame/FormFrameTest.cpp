@@ -53,9 +53,9 @@ TEST(FormTakeOver, StripsTheCaptionAndHandsTheHostBackWhenRemoved) {
 }
 
 TEST(FormTakeOver, BorderStylesThatCannotHostTheFrameBecomeDialogs) {
-    const std::pair<TFormBorderStyle, TFormBorderStyle> Cases[] = {{bsNone, bsDialog},       {bsSingle, bsDialog},
-                                                                  {bsToolWindow, bsDialog}, {bsSizeable, bsSizeable},
-                                                                  {bsDialog, bsDialog},     {bsSizeToolWin, bsSizeToolWin}};
+    const std::pair<TFormBorderStyle, TFormBorderStyle> Cases[] = {
+        {bsNone, bsDialog},       {bsSingle, bsDialog}, {bsToolWindow, bsDialog},
+        {bsSizeable, bsSizeable}, {bsDialog, bsDialog}, {bsSizeToolWin, bsSizeToolWin}};
     for (auto [Before, After] : Cases) {
         auto Host = std::make_unique<TForm>(Application);
         Host->SetBorderStyle(Before);

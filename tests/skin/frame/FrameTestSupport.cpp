@@ -83,7 +83,8 @@ std::unique_ptr<TBitmap> WindowShot(HWND Window) {
     ::GetWindowRect(Window, &Rect);
     auto Shot = std::make_unique<TBitmap>(Rect.right - Rect.left, Rect.bottom - Rect.top);
     const TWindowDC Screen(nullptr);
-    ::BitBlt(Shot->Canvas().Handle(), 0, 0, Shot->Width(), Shot->Height(), Screen.Handle(), Rect.left, Rect.top, SRCCOPY);
+    ::BitBlt(Shot->Canvas().Handle(), 0, 0, Shot->Width(), Shot->Height(), Screen.Handle(), Rect.left, Rect.top,
+             SRCCOPY);
     return Shot;
 }
 

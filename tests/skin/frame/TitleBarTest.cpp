@@ -14,7 +14,8 @@ namespace {
 constexpr int Frame = 3;
 
 TEST(TitleBarGeometry, HeightOfEachStyleInsideAForm) {
-    const std::pair<TvskUIStyle, int> Heights[] = {{MacOS, 20}, {WinXP, 26}, {DeepBlue, 29}, {Protein, 20}, {BlueGlass, 30}};
+    const std::pair<TvskUIStyle, int> Heights[] = {
+        {MacOS, 20}, {WinXP, 26}, {DeepBlue, 29}, {Protein, 20}, {BlueGlass, 30}};
     TSkinnedWindow Window(DeepBlue);
     for (auto [Style, Height] : Heights) {
         Window.Skin->SetUIStyle(Style);
