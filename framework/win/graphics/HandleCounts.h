@@ -21,6 +21,7 @@ enum class THandleKind {
     Menu,
     Window,
     Timer, // SetTimer ... KillTimer
+    Hook,  // SetWindowsHookEx ... UnhookWindowsHookEx
 };
 
 class THandleCounts {
@@ -34,5 +35,5 @@ public:
     static void Acquired(THandleKind Kind);
     static void Released(THandleKind Kind);
 
-    static constexpr std::size_t KindCount = static_cast<std::size_t>(THandleKind::Timer) + 1; // the last kind
+    static constexpr std::size_t KindCount = static_cast<std::size_t>(THandleKind::Hook) + 1; // the last kind
 };

@@ -111,6 +111,12 @@ struct TImageListTraits {
     static void Destroy(HIMAGELIST Handle) { ::ImageList_Destroy(Handle); }
 };
 
+struct THookTraits {
+    using THandle = HHOOK;
+    static constexpr THandleKind Kind = THandleKind::Hook;
+    static void Destroy(HHOOK Handle) { ::UnhookWindowsHookEx(Handle); }
+};
+
 using TBitmapHandle = THandleOwner<TGdiObjectTraits<HBITMAP, THandleKind::Bitmap>>;
 using TBrushHandle = THandleOwner<TGdiObjectTraits<HBRUSH, THandleKind::Brush>>;
 using TPenHandle = THandleOwner<TGdiObjectTraits<HPEN, THandleKind::Pen>>;
@@ -121,6 +127,7 @@ using TIconHandle = THandleOwner<TIconTraits>;
 using TCursorHandle = THandleOwner<TCursorTraits>;
 using TMenuHandle = THandleOwner<TMenuTraits>;
 using TImageListHandle = THandleOwner<TImageListTraits>;
+using THookHandle = THandleOwner<THookTraits>;
 
 using TBorrowedDC = TBorrowedHandle<HDC>;
 using TBorrowedBitmap = TBorrowedHandle<HBITMAP>;
