@@ -58,13 +58,13 @@ void TvskButton::SetSpacing(int Value) {
 }
 
 void TvskButton::PaintPic(TCanvas& Canvas, TvskFaceState State) {
-    Canvas.SetFont(*Font());
     DrawStretchedFace(Canvas, State);
     if (FGlyphImages) PaintGlyph(Canvas);
 }
 
 // Glyph and caption are centred together as one block, the glyph on the side Layout names.
 void TvskButton::PaintGlyph(TCanvas& Canvas) {
+    TvskBufferedCanvas::UseFont(Canvas, *Font());
     const std::string Text = Caption();
     const int TextWidth = Canvas.TextWidth(Text);
     const int TextHeight = Canvas.TextHeight(Text);
@@ -106,7 +106,6 @@ void TvskButton::PaintText(TCanvas& Canvas, const std::string& Text) {
         inherited::PaintText(Canvas, Text);
         return;
     }
-    Canvas.SetFont(*Font());
     DrawEmbossedText(Canvas, Text, TRect(FTextPos.x, FTextPos.y, Width(), Height()), DT_SINGLELINE);
 }
 

@@ -3,7 +3,6 @@
 #include "framework/core/Properties.h"
 #include "framework/win/graphics/Bitmap.h"
 #include "framework/win/windowing/Accelerators.h"
-#include "skin/controls/Vskbufferedcanvas.h"
 #include "skin/themes/Vskfaces.h"
 #include "skin/themes/Vskpublic.h"
 
@@ -98,13 +97,12 @@ void TvskCheckBox::ApplyAutoSize() {
 
 void TvskCheckBox::Paint() {
     const TRect Client = ClientRect();
-    TvskBufferedCanvas Buffer(Canvas(), Client.Width(), Client.Height());
-    TCanvas& Target = Buffer.Canvas();
+    TCanvas& Target = FBuffer.Begin(Canvas(), Client.Width(), Client.Height());
     Target.Brush().SetColor(Color());
     Target.FillRect(Client);
     const TBitmap& Marked = Mark();
     if (!Marked.Empty()) Target.Draw(MarkLeft, (Client.Height() - Marked.Height()) / 2, Marked);
-    Target.SetFont(*Font());
+    TvskBufferedCanvas::UseFont(Target, *Font());
     if (!Enabled()) Target.Font().SetColor(clGray);
     const int TextY = (Client.Height() - Target.TextHeight(MeasureText)) / 2;
     const int TextX = Marked.Width() + CaptionGap + 1;
@@ -115,7 +113,7 @@ void TvskCheckBox::Paint() {
         Target.DrawFocusRect(
             TRect(TextX - 1, TextY, Client.Width(), TextY + Target.TextHeight(MeasureText) + TextPadding));
     }
-    Buffer.CopyTo();
+    FBuffer.CopyTo(Canvas());
 }
 
 // A key press that began elsewhere (Enter that clicked the default button) does not toggle on its release.

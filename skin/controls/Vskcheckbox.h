@@ -7,6 +7,7 @@
 
 #include "framework/win/graphics/Bitmap.h"
 #include "framework/win/windowing/CustomControl.h"
+#include "skin/controls/Vskbufferedcanvas.h"
 #include "skin/themes/Vskthemed.h"
 
 #include <array>
@@ -52,6 +53,7 @@ private:
     WPARAM FKeyPressed = 0; // Space or Enter pressed on this control and not let go yet
     // The marks by [checked][enabled], cut at the last style application.
     std::array<std::array<TBitmap, 2>, 2> FMarks;
+    TvskBufferedCanvas FBuffer;
 };
 
 class TvskRadioButton : public TvskCheckBox {

@@ -6,7 +6,6 @@
 #include "framework/win/forms/Timer.h"
 #include "framework/win/graphics/GraphicsExceptions.h"
 #include "framework/win/windowing/Accelerators.h"
-#include "skin/controls/Vskbufferedcanvas.h"
 #include "skin/controls/Vskcaption.h"
 #include "skin/themes/Vskpublic.h"
 
@@ -115,16 +114,22 @@ void TvskCustomButton::ApplyUIStyle(const TvskThemeSource& Theme) {
     Invalidate();
 }
 
-// A missing resource leaves the face empty: the button then shows its background and caption only.
+// The strip is read once and cut into the faces. A missing resource leaves the faces empty: the button then
+// shows its background and caption only.
 void TvskCustomButton::CutFaces(const TvskThemeSource& Theme, int ThemeIndex, int FrameCount,
                                 const TvskFaceTable& Faces) {
+    TBitmap Strip;
+    try {
+        Theme.Bitmap(ThemeIndex, Strip);
+    } catch (const EResNotFound&) {
+        Strip.SetSize(0, 0);
+    }
     for (int State = 0; State < VskFaceStateCount; ++State) {
         TBitmap& Face = FFaces[static_cast<std::size_t>(State)];
-        try {
-            Theme.Bitmap(ThemeIndex, Face, FrameCount, Faces.Frame(static_cast<TvskFaceState>(State)));
-        } catch (const EResNotFound&) {
+        if (Strip.Empty())
             Face.SetSize(0, 0);
-        }
+        else
+            SpitBitmap(Strip, Face, FrameCount, Faces.Frame(static_cast<TvskFaceState>(State)));
     }
     FacesChanged();
 }
@@ -160,16 +165,14 @@ void TvskCustomButton::DrawCornerMasked(TCanvas& Canvas, const TBitmap& Picture,
 
 void TvskCustomButton::Paint() {
     const TRect Client = ClientRect();
-    TvskBufferedCanvas Buffer(Canvas(), Client.Width(), Client.Height());
-    TCanvas& Target = Buffer.Canvas();
+    TCanvas& Target = FBuffer.Begin(Canvas(), Client.Width(), Client.Height());
     PaintBackground(Target);
     PaintPic(Target, CurrentFaceState());
-    if (Focused() && TabStop()) PaintFocus(Target);
-    Target.SetFont(*Font());
-    const std::string Text = Caption();
-    if (HasVisibleText(Text)) PaintText(Target, Text);
+    if (FFocused && TabStop()) PaintFocus(Target);
+    TvskBufferedCanvas::UseFont(Target, *Font());
+    if (HasVisibleText(FCaption)) PaintText(Target, FCaption);
     FBoldCaption = false;
-    Buffer.CopyTo();
+    FBuffer.CopyTo(Canvas());
 }
 
 // A loose button (no parent to show through) fills with its colour even when transparent.
@@ -357,7 +360,8 @@ void TvskCustomButton::CreateWnd() {
 // A focus change ends a keyboard press too: the key-up goes to the next control.
 void TvskCustomButton::WMFocus(TMessage& Message) {
     inherited::WndProc(Message);
-    if (Message.Msg == WM_KILLFOCUS) ReleaseHold();
+    FFocused = Message.Msg == WM_SETFOCUS;
+    if (!FFocused) ReleaseHold();
     Invalidate();
 }
 
@@ -379,6 +383,7 @@ void TvskCustomButton::CMVisibleChanged(TMessage& Message) {
 
 void TvskCustomButton::CMTextChanged(TMessage& Message) {
     inherited::WndProc(Message);
+    FCaption = Caption();
     CaptionChanged();
 }
 

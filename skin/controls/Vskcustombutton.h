@@ -16,6 +16,7 @@
 #include "framework/win/forms/FormTypes.h"
 #include "framework/win/graphics/Bitmap.h"
 #include "framework/win/windowing/CustomControl.h"
+#include "skin/controls/Vskbufferedcanvas.h"
 #include "skin/controls/Vskfacecache.h"
 #include "skin/themes/Vskfaces.h"
 #include "skin/themes/Vskthemed.h"
@@ -146,8 +147,13 @@ private:
     bool FMouseDown = false;
     bool FActive = false;
     bool FBoldCaption = false;
+    // The caption as the last CM_TEXTCHANGED left it: reading the window text on every paint costs two messages.
+    std::string FCaption;
+    // Kept from WM_SETFOCUS and WM_KILLFOCUS: asking the system on every paint costs more than the paint.
+    bool FFocused = false;
     std::unique_ptr<TTimer> FTimer;
     // The style's faces by state, cut at the last style application.
     std::array<TBitmap, VskFaceStateCount> FFaces;
     TvskFaceCache FFaceCache;
+    TvskBufferedCanvas FBuffer;
 };

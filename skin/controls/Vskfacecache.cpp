@@ -5,7 +5,10 @@
 #include "framework/win/graphics/MaskedBlit.h"
 #include "framework/win/graphics/ScopedGuards.h"
 
+#include <cstdint>
 #include <cstring>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -18,11 +21,6 @@ std::unique_ptr<TBitmap> RenderedOn(TColor Background, int Width, int Height, co
     return Image;
 }
 
-bool SamePixel(const TBitmap& A, const TBitmap& B, int X, int Y) {
-    const int Size = A.BytesPerPixel();
-    return std::memcmp(A.ScanLine(Y) + X * Size, B.ScanLine(Y) + X * Size, Size) == 0;
-}
-
 } // namespace
 
 // A face is rendered twice, over black and over white: the pixels that differ are the ones the render left
@@ -30,13 +28,22 @@ bool SamePixel(const TBitmap& A, const TBitmap& B, int X, int Y) {
 void TvskFaceCache::Compose(TFace& Face, int Width, int Height, const TRender& Render) {
     auto OnBlack = RenderedOn(clBlack, Width, Height, Render);
     const auto OnWhite = RenderedOn(clWhite, Width, Height, Render);
-    bool SeeThrough = false;
-    for (int Y = 0; Y < Height && !SeeThrough; ++Y)
-        for (int X = 0; X < Width && !SeeThrough; ++X)
-            SeeThrough = !SamePixel(*OnBlack, *OnWhite, X, Y);
+    const int Size = OnBlack->BytesPerPixel();
+    std::vector<bool> SeeThrough(static_cast<std::size_t>(Width) * Height);
+    bool Any = false;
+    for (int Y = 0; Y < Height; ++Y) {
+        const std::uint8_t* Black = std::as_const(*OnBlack).ScanLine(Y);
+        const std::uint8_t* White = OnWhite->ScanLine(Y);
+        for (int X = 0; X < Width; ++X) {
+            const bool Differs = std::memcmp(Black + X * Size, White + X * Size, Size) != 0;
+            SeeThrough[static_cast<std::size_t>(Y) * Width + X] = Differs;
+            Any = Any || Differs;
+        }
+    }
     Face.Mask.Reset();
-    if (SeeThrough)
-        Face.Mask = CreateMaskBitmap(Width, Height, [&](int X, int Y) { return !SamePixel(*OnBlack, *OnWhite, X, Y); });
+    if (Any)
+        Face.Mask = CreateMaskBitmap(
+            Width, Height, [&](int X, int Y) { return SeeThrough[static_cast<std::size_t>(Y) * Width + X]; });
     Face.Image = std::move(OnBlack);
 }
 
@@ -50,10 +57,10 @@ void TvskFaceCache::Draw(TCanvas& Canvas, const TRect& Rect, int Slot, const TRe
         ::BitBlt(Canvas.Handle(), Rect.left, Rect.top, Rect.Width(), Rect.Height(), Source.Handle(), 0, 0, SRCCOPY);
         return;
     }
-    const TMemoryDC MaskDC;
-    const TSelectObjectGuard SelectMask(MaskDC.Handle(), Face.Mask.Get());
-    MaskedStretchBlt(Canvas.Handle(), Rect, Source.Handle(), TRect(0, 0, Rect.Width(), Rect.Height()), MaskDC.Handle(),
-                     TPoint());
+    if (!FMaskDC) FMaskDC = std::make_unique<TMemoryDC>();
+    const TSelectObjectGuard SelectMask(FMaskDC->Handle(), Face.Mask.Get());
+    MaskedStretchBlt(Canvas.Handle(), Rect, Source.Handle(), TRect(0, 0, Rect.Width(), Rect.Height()),
+                     FMaskDC->Handle(), TPoint());
 }
 
 void TvskFaceCache::Clear() {

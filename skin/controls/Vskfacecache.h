@@ -8,6 +8,7 @@
 #pragma once
 
 #include "framework/win/graphics/Bitmap.h"
+#include "framework/win/graphics/DeviceContexts.h"
 #include "framework/win/graphics/Geometry.h"
 #include "framework/win/graphics/HandleOwners.h"
 
@@ -36,4 +37,7 @@ private:
     static void Compose(TFace& Face, int Width, int Height, const TRender& Render);
 
     std::array<TFace, SlotCount> FFaces;
+    // The DC the masks are selected into while drawn, made at the first masked draw: making a DC on every
+    // paint would cost more than the rest of the paint.
+    std::unique_ptr<TMemoryDC> FMaskDC;
 };

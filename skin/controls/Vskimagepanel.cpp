@@ -2,7 +2,6 @@
 
 #include "framework/core/Properties.h"
 #include "framework/win/graphics/Picture.h"
-#include "skin/controls/Vskbufferedcanvas.h"
 #include "skin/controls/Vskcaption.h"
 #include "skin/themes/Vskpublic.h"
 
@@ -103,8 +102,7 @@ void TvskCustomPanel::Resize() {
 // it; a transparent one from what lies behind it.
 void TvskCustomPanel::Paint() {
     const TRect Client = ClientRect();
-    TvskBufferedCanvas Buffer(Canvas(), Client.Width(), Client.Height());
-    TCanvas& Target = Buffer.Canvas();
+    TCanvas& Target = FBuffer.Begin(Canvas(), Client.Width(), Client.Height());
     if (FTransparent && Parent()) {
         DoTrans(Target, *this);
     } else {
@@ -122,14 +120,14 @@ void TvskCustomPanel::Paint() {
         });
     }
     PaintCaption(Target);
-    Buffer.CopyTo();
+    FBuffer.CopyTo(Canvas());
 }
 
 void TvskCustomPanel::PaintCaption(TCanvas& Canvas) {
     const std::string Text = Caption();
     if (!HasVisibleText(Text)) return;
     Canvas.Brush().SetStyle(bsClear);
-    Canvas.SetFont(*Font());
+    TvskBufferedCanvas::UseFont(Canvas, *Font());
     if (FCaptionPosX == VskAutoCaptionPos || FCaptionPosY == VskAutoCaptionPos) {
         static constexpr UINT Alignments[] = {DT_LEFT, DT_RIGHT, DT_CENTER};
         TRect Rect = ClientRect();

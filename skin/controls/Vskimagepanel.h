@@ -4,6 +4,7 @@
 #pragma once
 
 #include "framework/win/controls/Panel.h"
+#include "skin/controls/Vskbufferedcanvas.h"
 #include "skin/controls/Vskfacecache.h"
 
 #include <cstdint>
@@ -58,6 +59,7 @@ private:
     int FCaptionPosX = VskAutoCaptionPos;
     int FCaptionPosY = VskAutoCaptionPos;
     TvskFaceCache FPictureCache;
+    TvskBufferedCanvas FBuffer;
 };
 
 class TvskImagePanel : public TvskCustomPanel {

@@ -4,7 +4,6 @@
 #include "framework/core/Properties.h"
 #include "framework/win/forms/Application.h"
 #include "framework/win/graphics/GraphicsExceptions.h"
-#include "skin/controls/Vskbufferedcanvas.h"
 
 #include <algorithm>
 #include <array>
@@ -222,8 +221,7 @@ void TvskPanel::WndProc(TMessage& Message) {
 
 void TvskPanel::Paint() {
     const TRect Client = ClientRect();
-    TvskBufferedCanvas Buffer(Canvas(), Client.Width(), Client.Height());
-    TCanvas& Target = Buffer.Canvas();
+    TCanvas& Target = FBuffer.Begin(Canvas(), Client.Width(), Client.Height());
     Target.Brush().SetColor(Color());
     Target.Pen().SetColor(FBorderColor);
     Target.Rectangle(Client);
@@ -231,13 +229,13 @@ void TvskPanel::Paint() {
     const std::string Text = Caption();
     if (!Text.empty()) {
         Target.Brush().SetStyle(bsClear);
-        Target.SetFont(*Font());
+        TvskBufferedCanvas::UseFont(Target, *Font());
         Target.Font().SetColor(FCaptionFontColor);
         TRect Rect(CaptionLeft, 0, Client.Width() - 1, BarHeight());
         Target.DrawText(Text, Rect, DT_SINGLELINE | DT_VCENTER);
     }
     PaintButton(Target);
-    Buffer.CopyTo();
+    FBuffer.CopyTo(Canvas());
 }
 
 void TvskPanel::PaintButton(TCanvas& Canvas) {

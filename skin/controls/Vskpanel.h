@@ -12,6 +12,7 @@
 #include "framework/core/Events.h"
 #include "framework/win/controls/Panel.h"
 #include "framework/win/graphics/Bitmap.h"
+#include "skin/controls/Vskbufferedcanvas.h"
 #include "skin/themes/Vskthemed.h"
 
 #include <memory>
@@ -84,4 +85,5 @@ private:
     bool FAnimating = false;
     // Cleared when the panel starts being destroyed; an animation holds a copy to learn that it must stop.
     std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
+    TvskBufferedCanvas FBuffer;
 };

@@ -5,6 +5,8 @@
 #include "framework/win/graphics/CanvasDCScope.h"
 #include "framework/win/graphics/DeviceContexts.h"
 
+#include <uxtheme.h>
+
 #include <array>
 #include <optional>
 
@@ -29,6 +31,11 @@ TvskStatusBar::TvskStatusBar(TComponent* AOwner) : inherited(AOwner) {
 void TvskStatusBar::ApplyUIStyle(const TvskThemeSource& Theme) {
     SetColor(Theme.Color(VSK_THEME_FORM_BACKGROUND_COLOR));
     Invalidate();
+}
+
+void TvskStatusBar::WindowCreated() {
+    inherited::WindowCreated();
+    ::SetWindowTheme(Handle(), L" ", L" "); // a class list that names no class: no theme
 }
 
 bool TvskStatusBar::FormMaximized() const {

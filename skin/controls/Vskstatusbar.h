@@ -1,5 +1,8 @@
 // TvskStatusBar: the platform's status bar in the style's form colour, with a size grip of its own drawn over
 // the platform's one. On a maximized form the bar ignores the mouse altogether (no grip to size with).
+//
+// The bar's window goes without the platform's visual theme: a themed status bar paints the theme's
+// background and ignores the colour it is given.
 #pragma once
 
 #include "framework/win/controls/StatusBar.h"
@@ -18,6 +21,7 @@ public:
 
 protected:
     void ApplyUIStyle(const TvskThemeSource& Theme) override;
+    void WindowCreated() override;
     void WndProc(TMessage& Message) override;
 
 private:

@@ -1,7 +1,6 @@
 #include "skin/controls/Vsktoolbarspeedbutton.h"
 
 #include "framework/core/Properties.h"
-#include "skin/controls/Vskbufferedcanvas.h"
 
 VSK_IMPLEMENT_CLASS(TvskToolBarSpeedButton)
 
@@ -52,8 +51,7 @@ void TvskToolBarSpeedButton::SetMouseOn(bool Value) {
 
 void TvskToolBarSpeedButton::Paint() {
     const TRect Client = ClientRect();
-    TvskBufferedCanvas Buffer(Canvas(), Client.Width(), Client.Height());
-    TCanvas& Target = Buffer.Canvas();
+    TCanvas& Target = FBuffer.Begin(Canvas(), Client.Width(), Client.Height());
     Target.Brush().SetColor(Color());
     Target.FillRect(Client);
     if (FGlyphImages) FGlyphImages->Draw(Target, GlyphOffset, GlyphOffset, 0, Enabled());
@@ -61,7 +59,7 @@ void TvskToolBarSpeedButton::Paint() {
         Target.Brush().SetColor(HotFrameColor);
         Target.FrameRect(Client);
     }
-    Buffer.CopyTo();
+    FBuffer.CopyTo(Canvas());
 }
 
 void TvskToolBarSpeedButton::WndProc(TMessage& Message) {

@@ -5,6 +5,7 @@
 
 #include "framework/win/controls/Panel.h"
 #include "framework/win/graphics/ImageList.h"
+#include "skin/controls/Vskbufferedcanvas.h"
 #include "skin/themes/Vskthemed.h"
 
 #include <memory>
@@ -34,4 +35,5 @@ private:
     std::unique_ptr<TBitmap> FGlyph;
     std::unique_ptr<TImageList> FGlyphImages; // null without a glyph
     bool FMouseOn = false;
+    TvskBufferedCanvas FBuffer;
 };
