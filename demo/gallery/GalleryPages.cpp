@@ -1,10 +1,14 @@
 #include "demo/gallery/GalleryPage.h"
 
+#include "demo/gallery/ButtonsPage.h"
+#include "demo/gallery/PanelsPage.h"
 #include "demo/gallery/PlainPage.h"
 
 std::span<const TGalleryPage> GalleryPages() {
     static const TGalleryPage Pages[] = {
         PlainPage,
+        ButtonsPage,
+        PanelsPage,
     };
     return Pages;
 }

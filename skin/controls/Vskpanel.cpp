@@ -120,10 +120,13 @@ void TvskPanel::Resize() {
     inherited::Resize();
 }
 
+// Children are laid out in the expanded panel whatever its height now: rolling up cuts them off from the
+// bottom (the panel's window clips them) instead of pushing them up over the caption bar.
 void TvskPanel::AdjustClientRect(TRect& Rect) {
     inherited::AdjustClientRect(Rect);
+    const LONG Bottom = FPushed || FAnimating ? std::max<LONG>(Rect.bottom, FExpandedHeight) : Rect.bottom;
     Rect = TRect(Rect.left + VskPanelChildMargin, Rect.top + BarHeight() + VskPanelChildMargin,
-                 Rect.right - VskPanelChildMargin, Rect.bottom - VskPanelChildMargin);
+                 Rect.right - VskPanelChildMargin, Bottom - VskPanelChildMargin);
 }
 
 int TvskPanel::CollapsedHeight() const {

@@ -15,6 +15,7 @@
 #include "skin/controls/Vskpanel.h"
 #include "skin/controls/Vskstatusbar.h"
 #include "skin/controls/Vsktoolbarspeedbutton.h"
+#include "skin/themes/Vskpublic.h"
 #include "skin/themes/Vskthemes.h"
 
 #include <windows.h>
@@ -56,8 +57,7 @@ template<class T>
 T* Put(TForm& Form, TWinControl& Parent, int Left, int Top) {
     auto* Control = new T(&Form);
     Control->SetParent(&Parent);
-    Control->SetLeft(Left);
-    Control->SetTop(Top);
+    PlaceControl(*Control, TPoint{Left, Top});
     if constexpr (requires { Control->SetUIStyle(BlueGlass); }) Control->SetUIStyle(BlueGlass);
     return Control;
 }

@@ -11,6 +11,7 @@
 #include "skin/controls/Vskpanel.h"
 #include "skin/controls/Vskstatusbar.h"
 #include "skin/controls/Vsktoolbarspeedbutton.h"
+#include "skin/themes/Vskpublic.h"
 
 namespace {
 
@@ -20,8 +21,7 @@ template<class T>
 T* Put(TForm& Form, TWinControl& Parent, int Left, int Top) {
     auto* Control = new T(&Form);
     Control->SetParent(&Parent);
-    Control->SetLeft(Left);
-    Control->SetTop(Top);
+    PlaceControl(*Control, TPoint{Left, Top});
     return Control;
 }
 
