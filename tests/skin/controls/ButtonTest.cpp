@@ -10,7 +10,10 @@
 #include "framework/win/graphics/Picture.h"
 #include "skin/controls/Vskbutton.h"
 #include "skin/controls/Vskcheckbox.h"
+#include "skin/controls/Vskcontrolclasses.h"
 #include "skin/controls/Vskimagebutton.h"
+#include "skin/controls/Vskpanel.h"
+#include "skin/controls/Vskstatusbar.h"
 #include "skin/themes/Vskthemes.h"
 
 #include <set>
@@ -397,4 +400,45 @@ TEST_F(SkinnedButtonTest, ArrowButtonsDrawABlackTriangleThatPointsTheirWay) {
     Image = Painted(*Arrow);
     EXPECT_EQ(clBlack, PixelAt(*Image, CenterX - 3, Top));
     EXPECT_NE(clBlack, PixelAt(*Image, CenterX - 3, Top + 3));
+}
+
+// Stored windows create the skinned controls by class name and set what they store, the old "ResHandle = 0"
+// of buttons included.
+TEST(SkinnedControlDescriptions, CreateTheRegisteredControlsByNameWithTheirStoredValues) {
+    RegisterSkinControlClasses();
+    auto Form = std::make_unique<TForm>(nullptr);
+    Form->ReadDescription(R"(object fmMain: TForm
+  object spTop: TvskPanel
+    UIStyle = MacOS
+    Align = alTop
+    Height = 91
+    ShowButton = False
+    object btnHelp: TvskButton
+      Left = 10
+      Top = 30
+      Caption = '&Help'
+      ResHandle = 0
+      UIStyle = BlueGlass
+      ModalResult = 1
+    end
+  end
+  object sbMain: TvskStatusBar
+    UIStyle = BlueGlass
+    PanelColor = 15198183
+  end
+end
+)");
+    auto* Panel = dynamic_cast<TvskPanel*>(Form->FindComponent("spTop"));
+    auto* Help = dynamic_cast<TvskButton*>(Form->FindComponent("btnHelp"));
+    ASSERT_NE(nullptr, Panel);
+    ASSERT_NE(nullptr, Help);
+    EXPECT_EQ(Panel, Help->Parent());
+    EXPECT_EQ(91, Panel->ExpandedHeight());
+    EXPECT_FALSE(Panel->ShowButton());
+    EXPECT_EQ(MacOS, Panel->UIStyle());
+    EXPECT_EQ("&Help", Help->Caption());
+    EXPECT_EQ(BlueGlass, Help->UIStyle());
+    EXPECT_TRUE(Help->Transparent());
+    EXPECT_EQ(mrOk, Help->ModalResult());
+    EXPECT_NE(nullptr, dynamic_cast<TvskStatusBar*>(Form->FindComponent("sbMain")));
 }
