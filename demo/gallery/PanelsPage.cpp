@@ -68,7 +68,10 @@ void Build(TForm& Form, TvskUIStyle Style) {
 void Pose(TForm& Form, TvskUIStyle, void (*Shoot)(TForm& Form, const char* Suffix)) {
     GCollapsed->Push();
     const TRect Button = GExpanded->ButtonRect();
-    GExpanded->Perform(WM_MOUSEMOVE, 0, PointToLParam({Button.left + 3, Button.top + 3}));
+    const TPoint Over{Button.left + 3, Button.top + 3};
+    const TPoint Screen = GExpanded->ClientToScreen(Over);
+    ::SetCursorPos(Screen.x, Screen.y); // the real pointer too, or the system reports it left at once
+    GExpanded->Perform(WM_MOUSEMOVE, 0, PointToLParam(Over));
     Form.Repaint();
     Shoot(Form, nullptr);
 }

@@ -26,6 +26,11 @@ TvskImageButton::TvskImageButton(TComponent* AOwner) : inherited(AOwner) {
 
 TvskImageButton::~TvskImageButton() = default;
 
+void TvskImageButton::SetParent(TWinControl* AParent) {
+    inherited::SetParent(AParent);
+    AutoSizeChanged();
+}
+
 void TvskImageButton::SetPicture(TvskFaceState State, const TPicture* Value) {
     if (Value)
         FPictures[State]->Assign(*Value);

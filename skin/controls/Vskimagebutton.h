@@ -36,6 +36,9 @@ public:
     bool DrawFocused() const { return FDrawFocused; }
     void SetDrawFocused(bool Value);
 
+    // AutoSize applies once the button has a parent, also when the pictures came first.
+    void SetParent(TWinControl* AParent) override;
+
 protected:
     void ApplyUIStyle(const TvskThemeSource& Theme) override;
     void AutoSizeChanged() override;

@@ -353,7 +353,7 @@ TEST_F(SkinnedButtonTest, AutoSizeTakesOneFrameOfTheStyleStrip) {
 
 // Image buttons show their own pictures per state, the normal one where a state has none.
 TEST_F(SkinnedButtonTest, ImageButtonsShowTheirPicturesAndFallBackToTheNormalOne) {
-    auto* Image = Make<TvskImageButton>(20, 80);
+    auto* Image = new TvskImageButton(Form.get()); // pictures first, parent last, as a scroll bar makes its arrows
     TPicture Normal, Pressed;
     for (auto [Picture, Color] : {std::pair{&Normal, clRed}, std::pair{&Pressed, clBlue}}) {
         Picture->Bitmap().SetSize(12, 10);
@@ -363,6 +363,7 @@ TEST_F(SkinnedButtonTest, ImageButtonsShowTheirPicturesAndFallBackToTheNormalOne
     Image->SetAutoSize(true);
     Image->SetPicNormal(&Normal);
     Image->SetPicMouseDown(&Pressed);
+    Image->SetParent(Form.get());
     EXPECT_EQ(12, Image->Width());
     EXPECT_EQ(10, Image->Height());
     EXPECT_EQ(clRed, PixelAt(*Painted(*Image), 5, 5));
