@@ -8,6 +8,7 @@
 #include "framework/win/graphics/Picture.h"
 #include "skin/controls/Vskimagepanel.h"
 #include "skin/controls/Vskpanel.h"
+#include "skin/themes/Vskthemes.h"
 
 #include <vector>
 
@@ -202,4 +203,23 @@ TEST_F(PanelTest, ImagePanelsDrawTheirPictureAndCaptionAsAsked) {
     EXPECT_GT(Ink.left, 30);
     EXPECT_GE(Ink.right, 55);
     EXPECT_LE(std::abs((Ink.top + Ink.bottom) - 30), 4);
+}
+
+// A style applied between two steps may change the caption bar (DeepBlue's is a pixel lower than MacOS's): the
+// animation ends on the new bar's height.
+TEST_F(PanelTest, ARestyleDuringTheAnimationEndsOnTheNewBarHeight) {
+    TBitmap Bar, Old;
+    GetInsideThemeBitmap(DeepBlue, VSK_THEME_SIDE_CHANNEL_BAR_IMAGE, &Bar);
+    GetInsideThemeBitmap(MacOS, VSK_THEME_SIDE_CHANNEL_BAR_IMAGE, &Old);
+    ASSERT_NE(Old.Height(), Bar.Height());
+    Panel->OnResize = [&](TObject*) {
+        Heights.push_back(Panel->Height());
+        if (Heights.size() == 1) Panel->SetUIStyle(DeepBlue);
+    };
+    Panel->Push();
+    EXPECT_EQ(DeepBlue, Panel->UIStyle());
+    EXPECT_EQ(Bar.Height(), Panel->Height());
+    EXPECT_EQ(Bar.Height(), Heights.back());
+    EXPECT_TRUE(Panel->GetPushed());
+    EXPECT_EQ(91, Panel->ExpandedHeight());
 }
