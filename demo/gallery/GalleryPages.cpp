@@ -1,12 +1,16 @@
 #include "demo/gallery/GalleryPage.h"
 
 #include "demo/gallery/FramePage.h"
+#include "demo/gallery/ButtonsPage.h"
+#include "demo/gallery/PanelsPage.h"
 #include "demo/gallery/PlainPage.h"
 
 std::span<const TGalleryPage> GalleryPages() {
     static const TGalleryPage Pages[] = {
         PlainPage,
         FramePage,
+        ButtonsPage,
+        PanelsPage,
     };
     return Pages;
 }

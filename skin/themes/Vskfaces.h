@@ -41,3 +41,9 @@ struct TvskFaceTable {
 // A push button's three-frame strip: 1 normal (and disabled), 2 mouse over, 3 pressed.
 inline constexpr TvskFaceTable VskPushButtonFaces{{1, 2, 3, 1}};
 inline constexpr int VskPushButtonFrameCount = 3;
+
+// A check mark's four-frame strip (check boxes and radio buttons): 1 checked, 2 unchecked, 3 checked and
+// disabled, 4 unchecked and disabled. The pointer and the press change nothing of a mark.
+inline constexpr TvskFaceTable VskCheckedFaces{{1, 1, 1, 3}};
+inline constexpr TvskFaceTable VskUncheckedFaces{{2, 2, 2, 4}};
+inline constexpr int VskCheckMarkFrameCount = 4;

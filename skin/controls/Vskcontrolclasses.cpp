@@ -1,0 +1,18 @@
+#include "skin/controls/Vskcontrolclasses.h"
+
+#include "framework/core/ClassRegistry.h"
+#include "skin/controls/Vskbutton.h"
+#include "skin/controls/Vskcheckbox.h"
+#include "skin/controls/Vskimagebutton.h"
+#include "skin/controls/Vskimagepanel.h"
+#include "skin/controls/Vskpanel.h"
+#include "skin/controls/Vskstatusbar.h"
+#include "skin/controls/Vsktoolbarspeedbutton.h"
+
+void RegisterSkinControlClasses() {
+    RegisterClasses({&TvskButton::StaticClassInfo(), &TvskArrowButton::StaticClassInfo(),
+                     &TvskImageButton::StaticClassInfo(), &TvskControlButton::StaticClassInfo(),
+                     &TvskToolBarSpeedButton::StaticClassInfo(), &TvskCheckBox::StaticClassInfo(),
+                     &TvskRadioButton::StaticClassInfo(), &TvskImagePanel::StaticClassInfo(),
+                     &TvskPanel::StaticClassInfo(), &TvskStatusBar::StaticClassInfo()});
+}

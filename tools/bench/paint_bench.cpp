@@ -1,0 +1,134 @@
+// Measures how the skinned controls paint: a BlueGlass TvskButton of 80 x 27 and of 240 x 27 (its face
+// stretched from the 77 x 27 frame) next to one StretchBlt of the same area, and a full repaint of a form
+// holding every skinned control of the button, panel and status bar families. Each figure is the median of
+// many runs; the ratios are what to compare, the absolute times depend on the machine. Run with `make bench`.
+
+#include "framework/win/forms/Application.h"
+#include "framework/win/forms/Form.h"
+#include "framework/win/graphics/Bitmap.h"
+#include "framework/win/graphics/OffscreenBuffer.h"
+#include "framework/win/graphics/Picture.h"
+#include "skin/controls/Vskbutton.h"
+#include "skin/controls/Vskcheckbox.h"
+#include "skin/controls/Vskimagebutton.h"
+#include "skin/controls/Vskimagepanel.h"
+#include "skin/controls/Vskpanel.h"
+#include "skin/controls/Vskstatusbar.h"
+#include "skin/controls/Vsktoolbarspeedbutton.h"
+#include "skin/themes/Vskpublic.h"
+#include "skin/themes/Vskthemes.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+// Each figure is the median of kRuns runs of kRepeats paints each.
+constexpr int kRuns = 101;
+constexpr int kRepeats = 20;
+constexpr int kButtonHeight = 27;
+constexpr int kButtonWidths[] = {80, 240};
+constexpr int kFormWidth = 480;
+constexpr int kFormHeight = 320;
+
+using Clock = std::chrono::steady_clock;
+
+// Nanoseconds per call of Paint: the median over the runs.
+double MedianNs(const std::function<void()>& Paint) {
+    Paint(); // first use: caches, fonts, composed faces
+    std::vector<double> Times;
+    for (int Run = 0; Run < kRuns; ++Run) {
+        const Clock::time_point Start = Clock::now();
+        for (int Repeat = 0; Repeat < kRepeats; ++Repeat)
+            Paint();
+        ::GdiFlush();
+        Times.push_back(std::chrono::duration<double, std::nano>(Clock::now() - Start).count() / kRepeats);
+    }
+    std::sort(Times.begin(), Times.end());
+    return Times[Times.size() / 2];
+}
+
+template<class T>
+T* Put(TForm& Form, TWinControl& Parent, int Left, int Top) {
+    auto* Control = new T(&Form);
+    Control->SetParent(&Parent);
+    PlaceControl(*Control, TPoint{Left, Top});
+    if constexpr (requires { Control->SetUIStyle(BlueGlass); }) Control->SetUIStyle(BlueGlass);
+    return Control;
+}
+
+// The reference: one StretchBlt of a button frame onto an area of the button's size.
+double StretchBltNs(HDC Target, int Width) {
+    TBitmap Frame;
+    GetInsideThemeBitmap(BlueGlass, VSK_THEME_BUTTON_IMAGE, &Frame, 3, 1);
+    const HDC Source = Frame.Canvas().Handle();
+    return MedianNs([&] {
+        ::StretchBlt(Target, 0, 0, Width, kButtonHeight, Source, 0, 0, Frame.Width(), Frame.Height(), SRCCOPY);
+    });
+}
+
+void FillEveryControl(TForm& Form) {
+    auto* Panel = Put<TvskPanel>(Form, Form, 0, 0);
+    Panel->SetAlign(alTop);
+    Panel->SetCaption("Commands");
+    for (int Index = 0; Index < 3; ++Index)
+        Put<TvskButton>(Form, *Panel, 8 + Index * 90, 30)->SetCaption("Button");
+    Put<TvskArrowButton>(Form, Form, 8, 110);
+    TPicture Picture;
+    Picture.Bitmap().SetSize(16, 16);
+    Put<TvskImageButton>(Form, Form, 100, 110)->SetPicNormal(&Picture);
+    Put<TvskControlButton>(Form, Form, 130, 110);
+    Put<TvskToolBarSpeedButton>(Form, Form, 170, 110)->SetGlyph(&Picture.Bitmap());
+    Put<TvskCheckBox>(Form, Form, 8, 150)->SetCaption("Check");
+    Put<TvskRadioButton>(Form, Form, 8, 175)->SetCaption("Radio");
+    auto* Image = Put<TvskImagePanel>(Form, Form, 200, 150);
+    Image->SetPicture(&Picture);
+    Image->SetDrawStyle(vskTile);
+    auto* Status = Put<TvskStatusBar>(Form, Form, 0, 0);
+    Status->SetAlign(alBottom);
+}
+
+} // namespace
+
+int main() {
+    Application->Initialize();
+    TForm Form(nullptr);
+    Form.SetBounds(0, 0, kFormWidth, kFormHeight);
+    Form.SetColor(GetInsideThemeColor(BlueGlass, VSK_THEME_FORM_BACKGROUND_COLOR));
+    Form.Show();
+    Application->ProcessMessages();
+    TOffscreenBuffer Target(nullptr, kFormWidth, kFormHeight);
+
+    std::printf("%-34s %12s %12s %8s\n", "paint", "ns", "StretchBlt", "ratio");
+    auto* Button = Put<TvskButton>(Form, Form, 10, 10);
+    Button->SetCaption("Save Command");
+    // BlueGlass buttons are see-through: their paint includes the form's background behind them. DeepBlue
+    // ones are opaque and show what the rest of a paint costs.
+    for (const TvskUIStyle Style : {BlueGlass, DeepBlue}) {
+        Button->SetUIStyle(Style);
+        for (const int Width : kButtonWidths) {
+            Button->SetWidth(Width);
+            const double Paint = MedianNs([&] { Button->Perform(WM_PAINT, reinterpret_cast<WPARAM>(Target.DC())); });
+            const double Reference = StretchBltNs(Target.DC(), Width);
+            std::printf("%-9s TvskButton %3d x %2d      %12.0f %12.0f %8.2f\n", TvskUIStyleInfo.Names[Style].c_str(),
+                        Width, kButtonHeight, Paint, Reference, Paint / Reference);
+        }
+    }
+    delete Button;
+
+    FillEveryControl(Form);
+    Application->ProcessMessages();
+    const double Whole = MedianNs([&] { Form.PaintTo(Target.DC(), 0, 0); });
+    const double Reference = MedianNs([&] {
+        ::StretchBlt(Target.DC(), 0, 0, kFormWidth, kFormHeight, Target.DC(), 0, 0, kFormWidth / 2, kFormHeight / 2,
+                     SRCCOPY);
+    });
+    std::printf("form of every control %d x %d    %12.0f %12.0f %8.2f\n", kFormWidth, kFormHeight, Whole, Reference,
+                Whole / Reference);
+    return 0;
+}
