@@ -17,7 +17,7 @@ class TfrmMSNPopForm : public TForm {
     VSK_CLASS(TfrmMSNPopForm, TForm)
 
 public:
-    using TTickSource = DWORD (*)();
+    using TTickSource = DWORD(WINAPI*)(); // GetTickCount's own calling convention
 
     explicit TfrmMSNPopForm(TComponent* AOwner);
     ~TfrmMSNPopForm() override;

@@ -23,7 +23,7 @@ constexpr int ShortSlide = 10;
 constexpr int LongStay = 600000;
 
 DWORD GTicks = 0;
-DWORD TestTicks() {
+DWORD WINAPI TestTicks() {
     return GTicks;
 }
 
