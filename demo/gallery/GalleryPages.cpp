@@ -1,16 +1,14 @@
 #include "demo/gallery/GalleryPage.h"
 
-#include "demo/gallery/FramePage.h"
 #include "demo/gallery/ButtonsPage.h"
+#include "demo/gallery/FramePage.h"
 #include "demo/gallery/PanelsPage.h"
 #include "demo/gallery/PlainPage.h"
+#include "demo/gallery/ProgressPage.h"
 
 std::span<const TGalleryPage> GalleryPages() {
     static const TGalleryPage Pages[] = {
-        PlainPage,
-        FramePage,
-        ButtonsPage,
-        PanelsPage,
+        PlainPage, FramePage, ButtonsPage, PanelsPage, ProgressPage,
     };
     return Pages;
 }

@@ -5,7 +5,9 @@
 #include "skin/controls/Vskcheckbox.h"
 #include "skin/controls/Vskimagebutton.h"
 #include "skin/controls/Vskimagepanel.h"
+#include "skin/controls/Vskmsnpopform.h"
 #include "skin/controls/Vskpanel.h"
+#include "skin/controls/Vskprogressbar.h"
 #include "skin/controls/Vskstatusbar.h"
 #include "skin/controls/Vsktoolbarspeedbutton.h"
 
@@ -14,5 +16,6 @@ void RegisterSkinControlClasses() {
                      &TvskImageButton::StaticClassInfo(), &TvskControlButton::StaticClassInfo(),
                      &TvskToolBarSpeedButton::StaticClassInfo(), &TvskCheckBox::StaticClassInfo(),
                      &TvskRadioButton::StaticClassInfo(), &TvskImagePanel::StaticClassInfo(),
-                     &TvskPanel::StaticClassInfo(), &TvskStatusBar::StaticClassInfo()});
+                     &TvskPanel::StaticClassInfo(), &TvskStatusBar::StaticClassInfo(),
+                     &TvskProgressBar::StaticClassInfo(), &TvskMSNPopForm::StaticClassInfo()});
 }

@@ -6,6 +6,7 @@
 #include "tools/skinart/art/ExtraControlArt.h"
 #include "tools/skinart/art/FormArt.h"
 #include "tools/skinart/art/MarkArt.h"
+#include "tools/skinart/art/NotificationArt.h"
 #include "tools/skinart/art/PanelArt.h"
 #include "tools/skinart/art/ScrollBarArt.h"
 #include "tools/skinart/art/TitleArt.h"
@@ -42,8 +43,9 @@ TPainter StyledPainter(TStyledArt art) {
 }
 
 // Pictures outside the per-style table: loaded by name by the form frame, the menus, combo boxes, panels,
-// the MDI frame and the main window. Unstyled ones are drawn in the neutral silver of the Protein row, the
-// shared scroll buttons in the fallback style, the banner in the main window's style.
+// the MDI frame, the main window and the pop-up notification. Unstyled ones are drawn in the neutral silver
+// of the Protein row, the shared scroll buttons in the fallback style, the banner in the main window's style,
+// the notification's close box in BlueGlass's.
 std::vector<TArtItem> NamedPictures() {
     return {
         {"MACOS_FORM_BACKGROUND", {8, 8, 1}, PaintFormTexture, TStyleId::MacOS},
@@ -57,6 +59,8 @@ std::vector<TArtItem> NamedPictures() {
         {"MDI_CONTROL_BUTTON", {48, 16, 3}, PaintMdiButtons, TStyleId::Protein},
         {"MENU_CHECKED", {16, 16, 1}, PaintMenuCheck, TStyleId::Protein},
         {std::string(kBannerName), {300, 50, 1}, PaintBanner, TStyleId::BlueGlass},
+        {std::string(kNotificationName), {kNotificationSize.Width, kNotificationSize.Height, 1}, PaintNotification,
+         TStyleId::BlueGlass},
     };
 }
 

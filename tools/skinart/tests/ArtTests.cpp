@@ -5,9 +5,11 @@
 #include "tools/skinart/art/ArtCatalog.h"
 #include "tools/skinart/art/ArtOutput.h"
 #include "tools/skinart/art/IconArt.h"
+#include "tools/skinart/art/NotificationArt.h"
 #include "tools/skinart/raster/IconFile.h"
 #include "tools/skinart/tests/TestImages.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -69,7 +71,7 @@ TEST(ArtCatalog, HoldsThePicturesTheEngineLoadsByName) {
     for (const TArtItem& item : items)
         EXPECT_TRUE(names.insert(item.Name).second) << item.Name;
     // 19 per-style pictures, 2 of them missing in the three styles that share MORE_SCROLLBUTTON instead.
-    EXPECT_EQ(items.size(), 5u * 19 - 3 + 11);
+    EXPECT_EQ(items.size(), 5u * 19 - 3 + 12);
     struct TExpected {
         const char* Name;
         int Width, Height, Frames;
@@ -84,7 +86,8 @@ TEST(ArtCatalog, HoldsThePicturesTheEngineLoadsByName) {
                                {"PANEL_BUTTON", 52, 12, 4},
                                {"MDI_CONTROL_BUTTON", 48, 16, 3},
                                {"MACOS_MENU_BAR", 1, 22, 1},
-                               {"BANNER", 300, 50, 1}}) {
+                               {"BANNER", 300, 50, 1},
+                               {"MSNPOPFORM", 181, 116, 1}}) {
         const TArtItem& item = FindArt(e.Name);
         EXPECT_EQ(item.Layout.Width, e.Width) << e.Name;
         EXPECT_EQ(item.Layout.Height, e.Height) << e.Name;
@@ -204,6 +207,26 @@ TEST(ArtStretching, StretchedPartsAreTheSameInEveryColumn) {
             EXPECT_EQ(right.At(0, y), client.At(0, y)) << "row " << y;
         }
     }
+}
+
+// The notification's window closes on a press from (162, 6) to (175, 19): the box must be drawn exactly there.
+// Inside the border the band is the same in every column, so whatever differs from a far column is the box.
+TEST(NotificationArt, TheCloseBoxIsDrawnExactlyWhereTheWindowTakesItsPresses) {
+    const TRgbImage& image = Rendered().at(std::string(kNotificationName));
+    constexpr int kReferenceColumn = 90;
+    int left = image.Width(), top = image.Height(), right = -1, bottom = -1;
+    for (int y = 2; y < image.Height() - 2; ++y)
+        for (int x = 2; x < image.Width() - 2; ++x)
+            if (image.At(x, y) != image.At(kReferenceColumn, y)) {
+                left = std::min(left, x);
+                top = std::min(top, y);
+                right = std::max(right, x);
+                bottom = std::max(bottom, y);
+            }
+    EXPECT_EQ(left, 162);
+    EXPECT_EQ(top, 6);
+    EXPECT_EQ(right, 175);
+    EXPECT_EQ(bottom, 19);
 }
 
 TEST(MainIcon, HoldsEachSizeWithAlphaAndAMaskOfTheClearPixels) {

@@ -1,0 +1,3 @@
+#include "skin/controls/Vskorientation.h"
+
+const TEnumInfo TvskProgressBarOrientationInfo{"TvskProgressBarOrientation", {"vskHorizontal", "vskVertical"}};
