@@ -1,5 +1,6 @@
 // The face cache must be invisible: a face drawn through it looks exactly as if drawn directly, whatever the
 // background, and it is composed again only when the size changes or the owner drops it.
+#include "tests/support/CoordinateImages.h"
 #include "tests/support/Pixels.h"
 
 #include "framework/win/graphics/Bitmap.h"

@@ -6,6 +6,7 @@
 #include "tests/support/Pixels.h"
 
 #include "framework/win/ComponentClasses.h"
+#include "framework/win/forms/Application.h"
 #include "framework/win/forms/Form.h"
 #include "framework/win/forms/Timer.h"
 #include "framework/win/windowing/WindowClasses.h"

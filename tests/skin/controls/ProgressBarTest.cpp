@@ -2,6 +2,7 @@
 // and frame in both orientations, what the styles give it, and how it is stored in a description.
 #include "tests/support/HandleSnapshot.h"
 #include "tests/support/Messages.h"
+#include "tests/support/Pictures.h"
 #include "tests/support/Pixels.h"
 
 #include "framework/core/DescriptionReader.h"

@@ -2,6 +2,7 @@
 
 #include "tests/support/HandleSnapshot.h"
 #include "tests/support/Messages.h"
+#include "tests/support/Pictures.h"
 
 #include "framework/win/windowing/WinControl.h"
 
