@@ -6,6 +6,7 @@ target_sources(framework_tests PRIVATE
     FormDescriptionTest.cpp
     WindowProcTest.cpp
     PaintingTest.cpp
+    DoubleBufferTest.cpp
     MessageSequenceTest.cpp
     ApplicationTest.cpp
     WindowingStressTest.cpp

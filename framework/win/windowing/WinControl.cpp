@@ -9,6 +9,7 @@
 #include "framework/win/graphics/ColorConversion.h"
 #include "framework/win/graphics/DeviceContexts.h"
 #include "framework/win/graphics/Font.h"
+#include "framework/win/graphics/OffscreenBuffer.h"
 #include "framework/win/graphics/ScopedGuards.h"
 #include "framework/win/menus/MenuLinks.h"
 #include "framework/win/windowing/ControlCanvas.h"
@@ -200,7 +201,7 @@ LRESULT CALLBACK TWinControl::MainWndProc(HWND Window, UINT Msg, WPARAM WParam, 
 void TWinControl::WndProc(TMessage& Message) {
     switch (Message.Msg) {
     case WM_PAINT: WMPaint(Message); break;
-    case WM_PRINTCLIENT: PaintHandler(reinterpret_cast<HDC>(Message.WParam)); break;
+    case WM_PRINTCLIENT: PaintContents(reinterpret_cast<HDC>(Message.WParam)); break;
     case WM_ERASEBKGND: WMEraseBkgnd(Message); break;
     case WM_NCCALCSIZE: WMNCCalcSize(Message); break;
     case WM_NCPAINT: WMNCPaint(Message); break;
@@ -680,7 +681,11 @@ void TWinControl::Update() {
 void TWinControl::WMPaint(TMessage& Message) {
     const HDC Given = reinterpret_cast<HDC>(Message.WParam);
     if (Given) {
-        PaintHandler(Given);
+        PaintContents(Given);
+        return;
+    }
+    if (FDoubleBuffered) {
+        PaintBuffered();
         return;
     }
     const bool GraphicChildren = std::any_of(FControls.begin(), FControls.end(), [](TControl* Child) {
@@ -693,6 +698,26 @@ void TWinControl::WMPaint(TMessage& Message) {
     }
     TPaintDC Paint(FHandle.Get());
     PaintHandler(Paint.Handle());
+}
+
+// The screen goes from the old picture to the new one in one step: nothing half-painted, no erased
+// background, ever shows, however much the control and its graphic children draw over each other.
+void TWinControl::PaintBuffered() {
+    TPaintDC Paint(FHandle.Get());
+    const TRect Client = ClientRect();
+    TOffscreenBuffer Buffer(Paint.Handle(), Client.Width(), Client.Height());
+    PaintContents(Buffer.DC());
+    Buffer.CopyTo(Paint.Handle());
+}
+
+// A double-buffered control had nothing erased before it paints, so one that does not cover its whole area
+// gets its background here, in the same DC as the rest.
+void TWinControl::PaintContents(HDC DC) {
+    if (FDoubleBuffered && !ControlStyle().Contains(csOpaque)) {
+        const TRect Client = ClientRect();
+        ::FillRect(DC, &Client, FBrush->Handle());
+    }
+    PaintHandler(DC);
 }
 
 void TWinControl::PaintHandler(HDC DC) {
@@ -744,6 +769,10 @@ void TWinControl::PaintTo(HDC DC, int X, int Y) {
 }
 
 void TWinControl::WMEraseBkgnd(TMessage& Message) {
+    if (FDoubleBuffered) {
+        Message.Result = 1;
+        return;
+    }
     if (IsSystemSuperclass(FDefWndProc)) {
         DefaultHandler(Message);
         return;

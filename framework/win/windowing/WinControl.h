@@ -86,6 +86,13 @@ public:
     // Sends Msg to every child.
     void NotifyControls(UINT Msg, WPARAM WParam = 0, LPARAM LParam = 0);
 
+    // Opt-in flicker-free painting. A WM_PAINT of the window then paints the control and its graphic children
+    // into an off-screen buffer of the client size and puts that on the screen in one BitBlt, and
+    // WM_ERASEBKGND erases nothing (a control that is not csOpaque gets its background laid in the buffer).
+    // A WM_PAINT that brings its own DC (PaintTo, WM_PRINTCLIENT) is painted straight into that DC.
+    bool DoubleBuffered() const { return FDoubleBuffered; }
+    void SetDoubleBuffered(bool Value) { FDoubleBuffered = Value; }
+
     // A band of the control's colour inside the window's frame, outside the client area.
     int BorderWidth() const { return FBorderWidth; }
     void SetBorderWidth(int Value);
@@ -174,6 +181,9 @@ private:
     bool DoKeyUp(TMessage& Message);
     bool DoKeyPress(TMessage& Message);
 
+    void PaintBuffered();
+    void PaintContents(HDC DC);
+
     // Message handlers.
     void WMPaint(TMessage& Message);
     void WMEraseBkgnd(TMessage& Message);
@@ -211,4 +221,5 @@ private:
     int FBorderWidth = 0;
     std::unique_ptr<TBrush> FBrush;
     bool FTrackingMouse = false;
+    bool FDoubleBuffered = false;
 };
