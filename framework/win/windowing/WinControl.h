@@ -177,9 +177,9 @@ private:
     void TrackMouse(TMessage& Message);
     bool ReflectToChild(TMessage& Message);
     TRect FrameInsets();
-    bool DoKeyDown(TMessage& Message);
-    bool DoKeyUp(TMessage& Message);
-    bool DoKeyPress(TMessage& Message);
+    bool DoKey(TMessage& Message);
+    WPARAM KeyEvent(const TMessage& Message);
+    bool KeepsKey(const TMessage& Message);
 
     void PaintBuffered();
     void PaintContents(HDC DC);
@@ -200,10 +200,7 @@ private:
     void WMMouseLeave();
     void WMCaptureChanged(TMessage& Message);
     void WMKey(TMessage& Message);
-    void WMChar(TMessage& Message);
-    void CNKeyDown(TMessage& Message);
-    void CNChar(TMessage& Message);
-    void CNSysChar(TMessage& Message);
+    void CNKey(TMessage& Message);
     void CNCtlColor(TMessage& Message);
     void CMFocusChanged(TMessage& Message);
     void CMEnabledChanged();
