@@ -8,6 +8,7 @@ target_sources(framework_tests PRIVATE
     PaintingTest.cpp
     DoubleBufferTest.cpp
     MessageSequenceTest.cpp
+    KeyRoutingTest.cpp
     ApplicationTest.cpp
     WindowingStressTest.cpp
 )
