@@ -56,7 +56,7 @@ bool CLPanel::RegisterPanelClass() {
     wc.hInstance = g_hInst;
     wc.hIcon = nullptr;
     wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    wc.hbrBackground = StockBrush(BLACK_BRUSH).Get();
     wc.lpszMenuName = nullptr;
     wc.lpszClassName = kClassName;
     return RegisterClassA(&wc) != 0;
@@ -182,7 +182,7 @@ int CLPanel::HandlePaint(WPARAM, LPARAM) {
 }
 
 void CLPanel::PaintRows(HDC hdc, const RECT& rc) const {
-    FillRect(hdc, &rc, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    FillRect(hdc, &rc, StockBrush(BLACK_BRUSH).Get());
     const int nRows = (rc.bottom - rc.top) / m_nLineHeight;
     {
         TSelectObjectGuard pen(hdc, m_hPen.Get());

@@ -8,6 +8,7 @@
 #include "framework/win/graphics/GraphicsExceptions.h"
 #include "framework/win/graphics/Icon.h"
 #include "framework/win/menus/MenuLinks.h"
+#include "framework/win/windowing/KeyboardState.h"
 
 #include <algorithm>
 #include <cctype>
@@ -52,10 +53,6 @@ void TForm::Publish(TPublisher<TForm>&) {}
 namespace {
 constexpr int DefaultFormWidth = 320;
 constexpr int DefaultFormHeight = 240;
-
-bool KeyHeld(int VirtualKey) {
-    return ::GetKeyState(VirtualKey) < 0;
-}
 
 bool IsMenuMessage(const TMessage& Message) {
     switch (Message.Msg) {

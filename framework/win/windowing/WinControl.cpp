@@ -188,7 +188,7 @@ LRESULT CALLBACK TWinControl::MainWndProc(HWND Window, UINT Msg, WPARAM WParam, 
 void TWinControl::WndProc(TMessage& Message) {
     switch (Message.Msg) {
     case WM_PAINT: WMPaint(Message); break;
-    case WM_PRINTCLIENT: PaintContents(reinterpret_cast<HDC>(Message.WParam)); break;
+    case WM_PRINTCLIENT: PaintContents(MessageDC(Message).Get()); break;
     case WM_ERASEBKGND: WMEraseBkgnd(Message); break;
     case WM_NCCALCSIZE: WMNCCalcSize(Message); break;
     case WM_NCPAINT: WMNCPaint(Message); break;
@@ -335,7 +335,7 @@ void TWinControl::CMColorChanged() {
 }
 
 void TWinControl::CNCtlColor(TMessage& Message) {
-    const HDC DC = reinterpret_cast<HDC>(Message.WParam);
+    const HDC DC = MessageDC(Message).Get();
     ::SetTextColor(DC, ColorToRGB(Font()->Color()));
     ::SetBkColor(DC, ColorToRGB(FBrush->Color()));
     Message.Result = reinterpret_cast<LRESULT>(FBrush->Handle());

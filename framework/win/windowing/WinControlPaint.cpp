@@ -11,6 +11,7 @@
 #include <vector>
 
 namespace {
+// A superclassed system control (EDIT, SysListView32, ...) paints itself in its own window procedure.
 bool IsSystemSuperclass(WNDPROC DefaultProc) {
     return DefaultProc != ::DefWindowProcA;
 }
@@ -43,9 +44,8 @@ void TWinControl::Update() {
 }
 
 void TWinControl::WMPaint(TMessage& Message) {
-    const HDC Given = reinterpret_cast<HDC>(Message.WParam);
-    if (Given) {
-        PaintContents(Given);
+    if (const TBorrowedDC Given = MessageDC(Message)) {
+        PaintContents(Given.Get());
         return;
     }
     if (FDoubleBuffered) {
@@ -143,7 +143,7 @@ void TWinControl::WMEraseBkgnd(TMessage& Message) {
     }
     if (!ControlStyle().Contains(csOpaque)) {
         const TRect Client = ClientRect();
-        ::FillRect(reinterpret_cast<HDC>(Message.WParam), &Client, FBrush->Handle());
+        ::FillRect(MessageDC(Message).Get(), &Client, FBrush->Handle());
     }
     Message.Result = 1;
 }
