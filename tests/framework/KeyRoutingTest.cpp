@@ -17,17 +17,19 @@ namespace {
 
 using TEvents = std::vector<std::string>;
 
-// Keeps every key and character, as a multi-line edit does.
+// Keeps the dialog keys by asking for them (CM_WANTSPECIALKEY) and characters by its dialog code, as a grid
+// editing a cell does.
 class TKeyKeeper : public TCustomControl {
 public:
     using TCustomControl::TCustomControl;
 
 protected:
     void WndProc(TMessage& Message) override {
-        if (Message.Msg == WM_GETDLGCODE)
-            Message.Result = DLGC_WANTALLKEYS | DLGC_WANTCHARS | DLGC_WANTTAB | DLGC_WANTARROWS;
-        else
-            inherited::WndProc(Message);
+        switch (Message.Msg) {
+        case CM_WANTSPECIALKEY: Message.Result = 1; break;
+        case WM_GETDLGCODE: Message.Result = DLGC_WANTCHARS; break;
+        default: inherited::WndProc(Message); break;
+        }
     }
 };
 
@@ -57,6 +59,7 @@ struct KeyRoutingTest : ::testing::Test {
 TEST_F(KeyRoutingTest, ThePreviewingFormSeesEveryKeyEventFirstAndMayChangeOrSwallowTheKey) {
     auto* Memo = new TMemo(Form.get());
     Memo->SetParent(Form.get());
+    Memo->HandleNeeded(); // the edit window types what reaches it
     TEvents Events;
     Form->SetKeyPreview(true);
     Form->OnKeyUp = [&](TObject*, WORD& Key, TShiftState) {
