@@ -2,6 +2,8 @@
 
 #include "app/Apputil.h"
 #include "framework/win/graphics/DeviceContexts.h"
+#include "framework/win/graphics/GraphicsExceptions.h"
+#include "framework/win/graphics/OffscreenBuffer.h"
 #include "framework/win/graphics/ScopedGuards.h"
 
 #include <algorithm>
@@ -54,7 +56,7 @@ bool CLPanel::RegisterPanelClass() {
     wc.hInstance = g_hInst;
     wc.hIcon = nullptr;
     wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    wc.hbrBackground = StockBrush(BLACK_BRUSH).Get();
     wc.lpszMenuName = nullptr;
     wc.lpszClassName = kClassName;
     return RegisterClassA(&wc) != 0;
@@ -164,21 +166,24 @@ int CLPanel::HandleSize(WPARAM, LPARAM) {
 }
 
 // Drawn off-screen and copied in one transfer, so the rows never flicker while the text changes keystroke by
-// keystroke. The prompt leads the first row even when there is no text.
+// keystroke. The prompt leads the first row even when there is no text. When no off-screen bitmap can be had the
+// panel keeps what it showed: the exception must not unwind through the system's code.
 int CLPanel::HandlePaint(WPARAM, LPARAM) {
     RECT rc;
     GetClientRect(m_hWnd, &rc);
     TPaintDC dc(m_hWnd);
-    const int nWidth = rc.right - rc.left;
-    const int nHeight = rc.bottom - rc.top;
-    TMemoryDCHandle hMemDC(CreateCompatibleDC(dc.Handle()));
-    TBitmapHandle hBitmap(CreateCompatibleBitmap(dc.Handle(), nWidth, nHeight));
-    if (!hMemDC || !hBitmap) return 0;
-    const HDC hdc = hMemDC.Get();
-    TSelectObjectGuard bitmap(hdc, hBitmap.Get());
-    FillRect(hdc, &rc, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    try {
+        TOffscreenBuffer buffer(dc.Handle(), rc.right - rc.left, rc.bottom - rc.top);
+        PaintRows(buffer.DC(), rc);
+        buffer.CopyTo(dc.Handle(), rc.left, rc.top);
+    } catch (const EOutOfResources&) {
+    }
+    return 0;
+}
 
-    const int nRows = nHeight / m_nLineHeight;
+void CLPanel::PaintRows(HDC hdc, const RECT& rc) const {
+    FillRect(hdc, &rc, StockBrush(BLACK_BRUSH).Get());
+    const int nRows = (rc.bottom - rc.top) / m_nLineHeight;
     {
         TSelectObjectGuard pen(hdc, m_hPen.Get());
         for (int i = 0; i < nRows; ++i) {
@@ -200,9 +205,6 @@ int CLPanel::HandlePaint(WPARAM, LPARAM) {
                       (i + 1) * m_nLineHeight - kTextInset};
         DrawTextA(hdc, szRow, -1, &rcRow, DT_SINGLELINE | DT_VCENTER);
     }
-
-    BitBlt(dc.Handle(), rc.left, rc.top, nWidth, nHeight, hdc, 0, 0, SRCCOPY);
-    return 0;
 }
 
 int CLPanel::HandleDestroy(WPARAM, LPARAM) {

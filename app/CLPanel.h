@@ -48,6 +48,8 @@ protected:
 
 private:
     void SplitLines();
+    // Covers every pixel of rc, so the window needs no erasing before a paint.
+    void PaintRows(HDC hdc, const RECT& rc) const;
     static bool RegisterPanelClass();
     static LRESULT CALLBACK PanelWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
 

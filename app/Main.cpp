@@ -27,9 +27,8 @@ constexpr const char* kHelpFileName = "help.html";
 // Room for the message about a history file that cannot be written: a path and two sentences.
 constexpr int kMessageSize = kPathSize + 160;
 
-// The list is shorter while the editor below it is open.
-constexpr int kListHeightEditing = 135;
-constexpr int kListHeightBrowsing = 235;
+// The description lays the window out with the editor open; closed, the editor leaves its rows to the list above it.
+constexpr int kListGrowthBrowsing = 100;
 
 // The control of the description with that name, of the kind the window's behaviour needs.
 template<class T>
@@ -75,6 +74,7 @@ void TfmMain::Loaded() {
     btnClear = Bound<TControl>(*this, "btnClear");
     pnlPreview = Bound<TWinControl>(*this, "pnlPreview");
     memEdit = Bound<TWinControl>(*this, "memEdit");
+    m_nListHeightEditing = lvCommand->Height();
 }
 
 // The form's windows go first, and the preview's window deletes the panel with them: from then on no change of the
@@ -131,7 +131,7 @@ void TfmMain::ShowEditor(CLCmd* pCmd, bool bForceEdit) {
     btnUpdate->SetEnabled(!bEdit && pCmd != nullptr);
     for (TControl* pControl : {btnSave, btnPaste, btnClear, static_cast<TControl*>(memCommand)})
         pControl->SetVisible(bEdit);
-    lvCommand->SetHeight(bEdit ? kListHeightEditing : kListHeightBrowsing);
+    lvCommand->SetHeight(bEdit ? m_nListHeightEditing : m_nListHeightEditing + kListGrowthBrowsing);
     if (bEdit) memCommand->SetText(pCmd ? pCmd->szEdit : "");
 }
 

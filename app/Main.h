@@ -74,6 +74,7 @@ private:
     CLPanel* m_pPanel = nullptr; // deleted by its window
     // Owns the preview only while it has no window (when its window could not be made).
     std::unique_ptr<CLPanel> m_pUnhostedPanel;
+    int m_nListHeightEditing = 0; // the list's height in the description
     bool m_bAddMode = false;
     bool m_bConfirmQuit = false;
 };

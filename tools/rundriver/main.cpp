@@ -6,9 +6,9 @@
 // closes the window the way a user does (WM_CLOSE) and answers the program's "Confirmation" box with Yes. Once the
 // program has ended, the picture is written as a 24-bit BMP. Exit 0 when all of it went so; 1, with a line on
 // stderr and no picture, otherwise.
+#include "framework/core/Exceptions.h"
+#include "framework/win/graphics/Bitmap.h"
 #include "framework/win/graphics/DeviceContexts.h"
-#include "framework/win/graphics/HandleOwners.h"
-#include "framework/win/graphics/ScopedGuards.h"
 
 #include <windows.h>
 
@@ -30,11 +30,6 @@ constexpr DWORD ConfirmationTimeout = 10000;
 constexpr DWORD ExitTimeout = 10000;
 constexpr const char* ConfirmationCaption = "Confirmation";
 constexpr const char* DialogClass = "#32770";
-
-constexpr WORD BitsPerPixel = 24;
-constexpr DWORD BytesPerPixel = 3;
-constexpr DWORD RowAlignment = 4;
-constexpr WORD BmpSignature = 0x4D42; // "BM"
 
 struct THandleCloser {
     void operator()(HANDLE Handle) const { ::CloseHandle(Handle); }
@@ -77,53 +72,16 @@ HWND WaitForWindow(HANDLE Process, DWORD ProcessId, const char* ClassName, const
     return nullptr;
 }
 
-// The window's area of the screen as the bytes of a bottom-up 24-bit BMP file; empty when it cannot be taken.
-std::vector<char> WindowPicture(HWND Window) {
+// What the screen shows of the window now, as a 24-bit picture; empty when the window has no area.
+std::unique_ptr<TBitmap> WindowPicture(HWND Window) {
     RECT Rect;
     ::GetWindowRect(Window, &Rect);
-    const LONG Width = Rect.right - Rect.left;
-    const LONG Height = Rect.bottom - Rect.top;
-    BITMAPINFOHEADER Info{};
-    Info.biSize = sizeof Info;
-    Info.biWidth = Width;
-    Info.biHeight = Height;
-    Info.biPlanes = 1;
-    Info.biBitCount = BitsPerPixel;
-    Info.biCompression = BI_RGB;
-    const DWORD Stride = (Width * BytesPerPixel + RowAlignment - 1) / RowAlignment * RowAlignment;
-    Info.biSizeImage = Stride * Height;
-
+    auto Picture = std::make_unique<TBitmap>(Rect.right - Rect.left, Rect.bottom - Rect.top);
+    if (Picture->Empty()) return Picture;
     TWindowDC Screen(nullptr);
-    TMemoryDCHandle Memory(::CreateCompatibleDC(Screen.Handle()));
-    void* Bits = nullptr;
-    TBitmapHandle Picture(
-        ::CreateDIBSection(Screen.Handle(), reinterpret_cast<BITMAPINFO*>(&Info), DIB_RGB_COLORS, &Bits, nullptr, 0));
-    if (!Memory || !Picture) return {};
-    {
-        TSelectObjectGuard Select(Memory.Get(), Picture.Get());
-        ::BitBlt(Memory.Get(), 0, 0, Width, Height, Screen.Handle(), Rect.left, Rect.top, SRCCOPY);
-        ::GdiFlush();
-    }
-
-    BITMAPFILEHEADER Header{};
-    Header.bfType = BmpSignature;
-    Header.bfOffBits = sizeof Header + sizeof Info;
-    Header.bfSize = Header.bfOffBits + Info.biSizeImage;
-    std::vector<char> File;
-    const auto Append = [&File](const void* Data, std::size_t Size) {
-        File.insert(File.end(), static_cast<const char*>(Data), static_cast<const char*>(Data) + Size);
-    };
-    Append(&Header, sizeof Header);
-    Append(&Info, sizeof Info);
-    Append(Bits, Info.biSizeImage);
-    return File;
-}
-
-bool WriteFile(const std::string& FileName, const std::vector<char>& Bytes) {
-    FILE* File = std::fopen(FileName.c_str(), "wb");
-    if (!File) return false;
-    const bool Written = std::fwrite(Bytes.data(), Bytes.size(), 1, File) == 1;
-    return std::fclose(File) == 0 && Written;
+    ::BitBlt(Picture->Canvas().Handle(), 0, 0, Picture->Width(), Picture->Height(), Screen.Handle(), Rect.left,
+             Rect.top, SRCCOPY);
+    return Picture;
 }
 
 int Fail(const char* Message, const std::string& Detail = "") {
@@ -159,8 +117,13 @@ int main(int argc, char** argv) {
     if (!Main) return Fail("the program showed no window");
     ::WaitForInputIdle(Process.get(), SettleTime);
     ::Sleep(SettleTime);
-    const std::vector<char> Picture = WindowPicture(Main);
-    if (Picture.empty()) return Fail("cannot take the window's picture");
+    std::unique_ptr<TBitmap> Picture;
+    try {
+        Picture = WindowPicture(Main);
+    } catch (const Exception& E) {
+        return Fail("cannot take the window's picture: ", E.Message());
+    }
+    if (Picture->Empty()) return Fail("cannot take the window's picture");
 
     ::PostMessageA(Main, WM_CLOSE, 0, 0);
     const HWND Confirmation =
@@ -171,6 +134,10 @@ int main(int argc, char** argv) {
     if (::WaitForSingleObject(Process.get(), ExitTimeout) != WAIT_OBJECT_0)
         return Fail("the program did not end after Yes");
     // Written only now, so that a screenshot means the whole run went as it should.
-    if (!WriteFile(Screenshot, Picture)) return Fail("cannot write ", Screenshot);
+    try {
+        Picture->SaveToFile(Screenshot);
+    } catch (const Exception& E) {
+        return Fail("cannot write ", Screenshot + ": " + E.Message());
+    }
     return ExitOk;
 }

@@ -1,8 +1,8 @@
 #include "framework/win/controls/Panel.h"
 
 #include "framework/core/Properties.h"
-#include "framework/win/graphics/Bitmap.h"
 #include "framework/win/graphics/Brush.h"
+#include "framework/win/graphics/Canvas.h"
 #include "framework/win/graphics/Font.h"
 
 #include <algorithm>
@@ -37,6 +37,7 @@ TCustomPanel::TCustomPanel(TComponent* AOwner) : TCustomControl(AOwner) {
     SetControlStyle(
         {csAcceptsControls, csCaptureMouse, csClickEvents, csSetCaption, csOpaque, csDoubleClicks, csReplicatable});
     SetColor(clBtnFace);
+    SetDoubleBuffered(true);
     SetBounds(Left(), Top(), DefaultPanelWidth, DefaultPanelHeight);
 }
 
@@ -92,11 +93,10 @@ void TCustomPanel::AdjustClientRect(TRect& Rect) {
     ::InflateRect(&Rect, -Bevels, -Bevels);
 }
 
+// Drawn straight on the canvas: the double-buffered paint has it in the off-screen buffer already.
 void TCustomPanel::Paint() {
-    const TRect Client = ClientRect();
-    TBitmap Buffer(std::max(Client.Width(), 1), std::max(Client.Height(), 1));
-    TCanvas& Canvas = Buffer.Canvas();
-    TRect Rect = Client;
+    TCanvas& Canvas = this->Canvas();
+    TRect Rect = ClientRect();
     TColor Top;
     TColor Bottom;
     if (FBevelOuter != bvNone) {
@@ -116,5 +116,4 @@ void TCustomPanel::Paint() {
         static constexpr UINT Alignments[] = {DT_LEFT, DT_RIGHT, DT_CENTER};
         Canvas.DrawText(Text, Rect, DT_EXPANDTABS | DT_SINGLELINE | DT_VCENTER | Alignments[FAlignment]);
     }
-    this->Canvas().CopyRect(Client, Canvas, Client);
 }

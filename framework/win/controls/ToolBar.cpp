@@ -327,7 +327,7 @@ void TToolBar::WMLButtonDown(TMessage& Message) {
 void TToolBar::WMEraseBkgnd(TMessage& Message) {
     RECT Client;
     ::GetClientRect(Handle(), &Client);
-    ::FillRect(reinterpret_cast<HDC>(Message.WParam), &Client, Brush()->Handle());
+    ::FillRect(MessageDC(Message).Get(), &Client, Brush()->Handle());
     Message.Result = 1;
 }
 

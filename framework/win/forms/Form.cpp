@@ -8,6 +8,7 @@
 #include "framework/win/graphics/GraphicsExceptions.h"
 #include "framework/win/graphics/Icon.h"
 #include "framework/win/menus/MenuLinks.h"
+#include "framework/win/windowing/KeyboardState.h"
 
 #include <algorithm>
 #include <cctype>
@@ -52,10 +53,6 @@ void TForm::Publish(TPublisher<TForm>&) {}
 namespace {
 constexpr int DefaultFormWidth = 320;
 constexpr int DefaultFormHeight = 240;
-
-bool KeyHeld(int VirtualKey) {
-    return ::GetKeyState(VirtualKey) < 0;
-}
 
 bool IsMenuMessage(const TMessage& Message) {
     switch (Message.Msg) {
@@ -192,53 +189,26 @@ void TCustomForm::CreateParams(TCreateParams& Params) {
         if (FBorderIcons.Contains(biHelp) && !(Params.Style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX)))
             Params.ExStyle |= WS_EX_CONTEXTHELP;
     }
-    if (MDIChild) {
-        Params.Style |= WS_CHILD | WS_CLIPSIBLINGS;
-        Params.ExStyle |= WS_EX_MDICHILD;
-    }
+    if (MDIChild) AddMDIChildStyles(Params);
     if (FFormStyle == fsStayOnTop) Params.ExStyle |= WS_EX_TOPMOST;
     if (auto* Menu = dynamic_cast<TMainMenuLink*>(FMenu); Menu && !MDIChild) Params.Menu = Menu->WindowMenu();
 }
 
-HWND TCustomForm::ParentWindowHandle() {
-    if (FFormStyle != fsMDIChild) return nullptr;
-    TCustomForm* Frame = Application->MainForm();
-    if (!Frame || Frame->FormStyle() != fsMDIForm)
-        throw EInvalidOperation("Cannot create form. No MDI forms are currently active");
-    Frame->HandleNeeded();
-    return Frame->ClientHandle();
-}
 
 void TCustomForm::WindowCreated() {
     inherited::WindowCreated();
-    if (FFormStyle == fsMDIForm) {
-        FMDIClient.Create(Handle(), ClientRect());
-        Realign();
-    }
+    CreateMDIClient();
     IconChanged(nullptr);
 }
 
 void TCustomForm::DestroyWnd() {
     // The menu bar belongs to the menu component: the window must not take it along.
     if (FMenu && FFormStyle != fsMDIChild && HandleAllocated()) ::SetMenu(Handle(), nullptr);
-    if (FFormStyle == fsMDIChild && HandleAllocated())
-        ::SendMessageA(::GetParent(Handle()), WM_MDIDESTROY, reinterpret_cast<WPARAM>(Handle()), 0);
-    FMDIClient.Destroy();
+    DestroyMDIWindows();
     inherited::DestroyWnd();
 }
 
-LRESULT TCustomForm::CallDefaultProc(UINT Msg, WPARAM WParam, LPARAM LParam) {
-    switch (FFormStyle) {
-    case fsMDIForm: return ::DefFrameProcA(Handle(), FMDIClient.Handle(), Msg, WParam, LParam);
-    case fsMDIChild: return ::DefMDIChildProcA(Handle(), Msg, WParam, LParam);
-    default: return inherited::CallDefaultProc(Msg, WParam, LParam);
-    }
-}
 
-void TCustomForm::AlignControls(TControl* AControl, TRect& Rect) {
-    inherited::AlignControls(AControl, Rect);
-    FMDIClient.Place(Rect);
-}
 
 void TCustomForm::WndProc(TMessage& Message) {
     if (auto* Menu = dynamic_cast<TMainMenuLink*>(FMenu); Menu && IsMenuMessage(Message) && Menu->FormMessage(Message))
@@ -275,19 +245,6 @@ void TCustomForm::WMActivate(TMessage& Message) {
     }
 }
 
-void TCustomForm::WMMDIActivate(TMessage& Message) {
-    DefaultHandler(Message);
-    const bool Activating = HandleAllocated() && reinterpret_cast<HWND>(Message.LParam) == Handle();
-    if (Activating == FActive) return;
-    FActive = Activating;
-    if (Activating) {
-        Screen->SetActiveForm(this);
-        SetWindowFocus();
-        OnActivate(this);
-    } else {
-        OnDeactivate(this);
-    }
-}
 
 void TCustomForm::WMSize(TMessage& Message) {
     switch (Message.WParam) {
@@ -516,9 +473,7 @@ void TCustomForm::Close() {
 }
 
 bool TCustomForm::CloseQuery() {
-    if (FFormStyle == fsMDIForm)
-        for (int I = 0; I < MDIChildCount(); ++I)
-            if (!MDIChildren(I)->CloseQuery()) return false;
+    if (!MDIChildrenCloseQuery()) return false;
     bool CanClose = true;
     OnCloseQuery(this, CanClose);
     return CanClose;
@@ -571,36 +526,4 @@ void TCustomForm::CloseModal() {
         FModalResult = mrNone;
         Application->HandleException(this);
     }
-}
-
-// MDI ----------------------------------------------------------------------------------------------------
-
-int TCustomForm::MDIChildCount() const {
-    int Count = 0;
-    for (int I = 0; I < Screen->FormCount(); ++I)
-        if (Screen->Forms(I)->IsMDIChildOf(*this)) ++Count;
-    return Count;
-}
-
-TCustomForm* TCustomForm::MDIChildren(int Index) const {
-    for (int I = 0; I < Screen->FormCount(); ++I)
-        if (TCustomForm* Form = Screen->Forms(I); Form->IsMDIChildOf(*this) && Index-- == 0) return Form;
-    throw EListError("MDI child index out of bounds (" + std::to_string(Index) + ")");
-}
-
-bool TCustomForm::IsMDIChildOf(const TCustomForm& Frame) const {
-    return FFormStyle == fsMDIChild && HandleAllocated() && Frame.ClientHandle() &&
-           ::GetParent(FHandle.Get()) == Frame.ClientHandle();
-}
-
-TCustomForm* TCustomForm::ActiveMDIChild() const {
-    return dynamic_cast<TCustomForm*>(FindControl(FMDIClient.ActiveChild()));
-}
-
-void TCustomForm::Tile() {
-    FMDIClient.Tile();
-}
-
-void TCustomForm::Cascade() {
-    FMDIClient.Cascade();
 }

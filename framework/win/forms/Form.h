@@ -123,6 +123,10 @@ private:
     void IconChanged(TObject* Sender);
     void CloseModal();
     bool IsMDIChildOf(const TCustomForm& Frame) const;
+    static void AddMDIChildStyles(TCreateParams& Params);
+    void CreateMDIClient();
+    void DestroyMDIWindows();
+    bool MDIChildrenCloseQuery();
 
     void WMActivate(TMessage& Message);
     void WMMDIActivate(TMessage& Message);

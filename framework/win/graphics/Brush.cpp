@@ -48,7 +48,7 @@ void TBrush::SetBitmap(const TBitmap* Value) {
 }
 
 HBRUSH TBrush::Handle() const {
-    if (!FBitmap && FStyle == bsClear) return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
+    if (!FBitmap && FStyle == bsClear) return StockBrush(NULL_BRUSH).Get();
     if (FHandleStale || !FHandle) {
         if (FBitmap)
             FHandle.Reset(::CreatePatternBrush(FBitmap->Handle())); // GDI copies the pattern

@@ -49,7 +49,6 @@ public:
     TPaintDC& operator=(const TPaintDC&) = delete;
 
     HDC Handle() const { return FHandle; }
-    const PAINTSTRUCT& PaintStruct() const { return FPaint; }
 
 private:
     HWND FWindow;

@@ -130,5 +130,9 @@ using TImageListHandle = THandleOwner<TImageListTraits>;
 using THookHandle = THandleOwner<THookTraits>;
 
 using TBorrowedDC = TBorrowedHandle<HDC>;
-using TBorrowedBitmap = TBorrowedHandle<HBITMAP>;
-using TBorrowedIcon = TBorrowedHandle<HICON>;
+using TBorrowedBrush = TBorrowedHandle<HBRUSH>;
+
+// One of GDI's stock brushes (BLACK_BRUSH, NULL_BRUSH, ...): shared by every process and never deleted.
+inline TBorrowedBrush StockBrush(int Index) {
+    return TBorrowedBrush(static_cast<HBRUSH>(::GetStockObject(Index)));
+}

@@ -11,9 +11,6 @@ constexpr int BitsPerByte = 8;
 constexpr int MonoRowAlignBytes = 2; // CreateBitmap wants monochrome rows padded to 16 bits
 constexpr std::uint8_t HighBit = 0x80;
 
-// "Pattern where the source is black, destination where it is white": ((P xor D) and S) xor P.
-constexpr DWORD RopPaintWhereSourceBlack = 0x00B8074A;
-
 // While a monochrome mask is blitted onto a colour DC, its white bits take the DC's background colour and its
 // black bits the text colour; these make them white and black again.
 class TMonoToColorGuard {
@@ -54,11 +51,4 @@ void MaskedStretchBlt(HDC Dest, const TRect& DestRect, HDC Source, const TRect& 
     Blit(Source, SourceRect.TopLeft(), SRCINVERT);
     Blit(MaskDC, MaskOrigin, SRCAND);
     Blit(Source, SourceRect.TopLeft(), SRCINVERT);
-}
-
-void FillThroughMask(HDC Dest, int X, int Y, int Width, int Height, HDC MaskDC, int MaskX, int MaskY, COLORREF Color) {
-    TBrushHandle Brush(::CreateSolidBrush(Color));
-    TSelectObjectGuard Select(Dest, Brush.Get());
-    TMonoToColorGuard Colors(Dest);
-    ::BitBlt(Dest, X, Y, Width, Height, MaskDC, MaskX, MaskY, RopPaintWhereSourceBlack);
 }

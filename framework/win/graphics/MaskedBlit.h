@@ -20,6 +20,3 @@ TBitmapHandle CreateMaskBitmap(int Width, int Height, const TMaskPredicate& Keep
 // where the mask is white. The mask is the area of MaskDC of SourceRect's size at MaskOrigin.
 void MaskedStretchBlt(HDC Dest, const TRect& DestRect, HDC Source, const TRect& SourceRect, HDC MaskDC,
                       const TPoint& MaskOrigin);
-
-// Paints Color into Dest at (X, Y) wherever the Width x Height area of MaskDC at (MaskX, MaskY) is black.
-void FillThroughMask(HDC Dest, int X, int Y, int Width, int Height, HDC MaskDC, int MaskX, int MaskY, COLORREF Color);

@@ -24,8 +24,8 @@ void TGraphicControl::WndProc(TMessage& Message) {
 }
 
 void TGraphicControl::WMPaint(TMessage& Message) {
-    const HDC DC = reinterpret_cast<HDC>(Message.WParam);
+    const TBorrowedDC DC = MessageDC(Message);
     if (!DC) return;
-    TCanvasPaintScope Painting(*FCanvas, DC);
+    TCanvasPaintScope Painting(*FCanvas, DC.Get());
     Paint();
 }

@@ -9,6 +9,7 @@
 
 #include "framework/core/Sets.h"
 #include "framework/win/graphics/Geometry.h"
+#include "framework/win/graphics/HandleOwners.h"
 
 #include <windows.h>
 
@@ -103,8 +104,12 @@ inline LPARAM PointToLParam(const TPoint& Point) {
 TShiftState KeysToShiftState(WPARAM Keys);
 // The shift state of a key message: Shift and Ctrl from the keyboard, Alt from the key data (bit 29).
 TShiftState KeyDataToShiftState(LPARAM KeyData);
-// The state of the modifier keys right now.
-TShiftState CurrentShiftState();
+
+// The DC a message brings along (WM_PAINT from PaintTo or a parent, WM_ERASEBKGND, WM_PRINTCLIENT,
+// WM_CTLCOLOR...): the sender's, drawn on and never freed here. Null for a WM_PAINT of the system's own.
+inline TBorrowedDC MessageDC(const TMessage& Message) {
+    return TBorrowedDC(reinterpret_cast<HDC>(Message.WParam));
+}
 
 // Pointers travel in message parameters (CM_FOCUSCHANGED, CM_MOUSEENTER).
 template<class T>

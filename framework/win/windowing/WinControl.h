@@ -86,6 +86,13 @@ public:
     // Sends Msg to every child.
     void NotifyControls(UINT Msg, WPARAM WParam = 0, LPARAM LParam = 0);
 
+    // Opt-in flicker-free painting. A WM_PAINT of the window then paints the control and its graphic children
+    // into an off-screen buffer of the client size and puts that on the screen in one BitBlt, and
+    // WM_ERASEBKGND erases nothing (a control that is not csOpaque gets its background laid in the buffer).
+    // A WM_PAINT that brings its own DC (PaintTo, WM_PRINTCLIENT) is painted straight into that DC.
+    bool DoubleBuffered() const { return FDoubleBuffered; }
+    void SetDoubleBuffered(bool Value) { FDoubleBuffered = Value; }
+
     // A band of the control's colour inside the window's frame, outside the client area.
     int BorderWidth() const { return FBorderWidth; }
     void SetBorderWidth(int Value);
@@ -170,9 +177,12 @@ private:
     void TrackMouse(TMessage& Message);
     bool ReflectToChild(TMessage& Message);
     TRect FrameInsets();
-    bool DoKeyDown(TMessage& Message);
-    bool DoKeyUp(TMessage& Message);
-    bool DoKeyPress(TMessage& Message);
+    bool DoKey(TMessage& Message);
+    WPARAM KeyEvent(const TMessage& Message);
+    bool KeepsKey(const TMessage& Message);
+
+    void PaintBuffered();
+    void PaintContents(HDC DC);
 
     // Message handlers.
     void WMPaint(TMessage& Message);
@@ -190,10 +200,7 @@ private:
     void WMMouseLeave();
     void WMCaptureChanged(TMessage& Message);
     void WMKey(TMessage& Message);
-    void WMChar(TMessage& Message);
-    void CNKeyDown(TMessage& Message);
-    void CNChar(TMessage& Message);
-    void CNSysChar(TMessage& Message);
+    void CNKey(TMessage& Message);
     void CNCtlColor(TMessage& Message);
     void CMFocusChanged(TMessage& Message);
     void CMEnabledChanged();
@@ -211,4 +218,5 @@ private:
     int FBorderWidth = 0;
     std::unique_ptr<TBrush> FBrush;
     bool FTrackingMouse = false;
+    bool FDoubleBuffered = false;
 };

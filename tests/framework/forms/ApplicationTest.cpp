@@ -182,6 +182,12 @@ TEST(MDIForms, ChildFormsLiveInTheFramesClientWindowBesideItsAlignedControls) {
         EXPECT_EQ(Frame->ClientHandle(), ::GetParent(Child->Handle()));
         EXPECT_EQ(1, Frame->MDIChildCount());
         EXPECT_EQ(Child, Frame->MDIChildren(0));
+        try {
+            Frame->MDIChildren(3);
+            ADD_FAILURE() << "an index past the children was taken";
+        } catch (const EListError& E) {
+            EXPECT_EQ("MDI child index out of bounds (3)", E.Message()); // the index asked for, not a leftover
+        }
         EXPECT_EQ(Child, Frame->ActiveMDIChild());
         Frame->Cascade();
         Frame->Tile();
