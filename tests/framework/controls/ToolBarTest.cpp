@@ -176,3 +176,66 @@ TEST_F(ToolBarTest, EdgeBordersTakeRoomAroundTheButtons) {
     EXPECT_EQ(Bar->Height() - 4, Bar->ClientHeight());
     EXPECT_EQ(Bar->Buttons(0)->BoundsRect().bottom + 4, Bar->Height());
 }
+
+namespace {
+
+// A walk along the bar by keys typed into the open menu, one key per tick of a timer of the menu's loop.
+struct TKeyWalk {
+    HWND Bar = nullptr;
+    std::vector<WPARAM> Keys;
+    std::vector<int> Pressed{};        // the button shown pressed at each tick
+    std::vector<bool> FirstSelected{}; // whether that menu had its first item selected
+    std::vector<HMENU> Menus{};        // the sub-menu of each button
+};
+TKeyWalk* GWalk = nullptr;
+
+int PressedButton(HWND Bar) {
+    for (int I = 0; I < static_cast<int>(::SendMessageA(Bar, TB_BUTTONCOUNT, 0, 0)); ++I) {
+        TBBUTTON Native{};
+        ::SendMessageA(Bar, TB_GETBUTTON, static_cast<WPARAM>(I), reinterpret_cast<LPARAM>(&Native));
+        if (Native.fsState & TBSTATE_PRESSED) return I;
+    }
+    return -1;
+}
+
+void CALLBACK WalkMenus(HWND, UINT, UINT_PTR, DWORD) {
+    TKeyWalk& Walk = *GWalk;
+    const std::size_t Step = Walk.Pressed.size();
+    if (Step >= Walk.Keys.size()) return;
+    const int Button = PressedButton(Walk.Bar);
+    Walk.Pressed.push_back(Button);
+    const HMENU Menu = Button >= 0 ? Walk.Menus[static_cast<std::size_t>(Button)] : nullptr;
+    Walk.FirstSelected.push_back(Menu && (::GetMenuState(Menu, 0, MF_BYPOSITION) & MF_HILITE));
+    ::PostMessageA(Walk.Bar, WM_KEYDOWN, Walk.Keys[Step], 0);
+}
+
+} // namespace
+
+TEST_F(ToolBarTest, LeftAndRightWalkTheMenusRoundTheBarAndEscapeReportsWhereItLeft) {
+    Edit->SetEnabled(true);
+    Bar->Buttons(1)->SetEnabled(true);
+    Form->Show();
+    TKeyWalk Walk{Bar->Handle(), {VK_RIGHT, VK_RIGHT, VK_LEFT, VK_ESCAPE}};
+    Walk.Menus = {File->Handle(), Edit->Handle(), nullptr};
+    GWalk = &Walk;
+    const UINT_PTR Timer = ::SetTimer(nullptr, 0, 60, WalkMenus);
+    TToolButton* Left = Bar->TrackMenu(Bar->Buttons(0), true);
+    ::KillTimer(nullptr, Timer);
+    GWalk = nullptr;
+    // File, then Edit; Help runs no menu, so Right goes round to File; Left goes back round to Edit.
+    EXPECT_EQ((std::vector<int>{0, 1, 0, 1}), Walk.Pressed);
+    EXPECT_EQ((std::vector<bool>{true, true, true, true}), Walk.FirstSelected) << "menus opened by keys";
+    EXPECT_EQ(Bar->Buttons(1), Left) << "Escape leaves the keyboard on the bar at Edit";
+    EXPECT_EQ(-1, PressedButton(Bar->Handle()));
+    EXPECT_EQ(0, Opened);
+
+    // Opened by the mouse nothing is selected, and a menu closed otherwise than by Escape reports nothing.
+    Walk = TKeyWalk{Bar->Handle(), {VK_RETURN}};
+    Walk.Menus = {File->Handle(), Edit->Handle(), nullptr};
+    GWalk = &Walk;
+    const UINT_PTR Again = ::SetTimer(nullptr, 0, 60, WalkMenus);
+    EXPECT_EQ(nullptr, Bar->TrackMenu(Bar->Buttons(0)));
+    ::KillTimer(nullptr, Again);
+    GWalk = nullptr;
+    EXPECT_EQ((std::vector<bool>{false}), Walk.FirstSelected);
+}
