@@ -1,7 +1,6 @@
 #include "skin/frame/Vskform.h"
 
 #include "framework/core/Properties.h"
-#include "framework/win/controls/ToolButton.h"
 #include "framework/win/forms/Application.h"
 #include "framework/win/forms/Form.h"
 #include "framework/win/graphics/Bitmap.h"
@@ -12,8 +11,6 @@
 #include "framework/win/menus/MainMenu.h"
 #include "framework/win/windowing/SizeConstraints.h"
 #include "skin/frame/Vskformborder.h"
-#include "skin/frame/Vskformkeys.h"
-#include "skin/frame/Vskformmenubar.h"
 #include "skin/frame/Vsktitlebarmenu.h"
 #include "skin/frame/Vskwindowstate.h"
 #include "skin/themes/Vskpublic.h"
@@ -41,10 +38,6 @@ constexpr TColor SteelMenuBarColor = 0x996733;
 
 constexpr const char* MacOSBackgroundResource = "MACOS_FORM_BACKGROUND";
 constexpr const char* ProteinBackgroundResource = "PROTEIN_FORM_BACKGROUND";
-
-// A window shown maximized at creation, once restored, goes back to where it was designed; shared by all
-// skinned forms, as MDI children share one frame.
-bool MDIChildScrolled = false;
 
 void SetCaptionBits(HWND Window, bool On) {
     const LONG_PTR Style = ::GetWindowLongPtrA(Window, GWL_STYLE);
@@ -145,6 +138,7 @@ void TvskForm::Release() {
 void TvskForm::Destroying() {
     FDestroying = true;
     if (FMenu) FMenu->RemoveFreeNotification(this);
+    LinkMenu(false);
     Release();
     inherited::Destroying();
 }
@@ -259,6 +253,11 @@ void TvskForm::ApplyUIStyle(const TvskThemeSource& Theme) {
         FTitleBar->SetFileTheme(FileTheme());
         FTitleBar->SetUIStyle(UIStyle());
     }
+    if (auto* Skinned = dynamic_cast<TvskMainMenu*>(FMenu)) {
+        Skinned->SetFileTheme(FileTheme());
+        Skinned->SetUIStyle(UIStyle());
+    }
+    if (FMenuBar) FMenuBar->SetFrameStyle(UIStyle(), FileTheme());
     if (FUIStyleAutoUpdateSub) ContainerApplyUIStyle(*this, UIStyle(), FileTheme());
     if (GetMDIChild()) PlaceControl(*FHostForm, Kept);
     Invalidate();
@@ -306,8 +305,8 @@ void TvskForm::NewParentWndProc(TMessage& Message) {
     FOldWndProc(Message);
     if (Alive.expired() || FDestroying) return;
     switch (Message.Msg) {
-    case WM_ACTIVATE:
-    case WM_MDIACTIVATE: HostActivated(Message); break;
+    case WM_ACTIVATE: HostActivated(Message); break;
+    case WM_MDIACTIVATE: MDIChildActivated(Message); break;
     case WM_KEYDOWN: ProcessKeyPress(Message); break;
     case WM_SHOWWINDOW: FHostForm->SetMenu(nullptr); break;
     case CM_RECREATEWND:
@@ -325,6 +324,7 @@ void TvskForm::HostActivated(const TMessage& Message) {
         FTitleBar->SetActive(reinterpret_cast<HWND>(Message.LParam) == HostWindow());
     else
         FTitleBar->SetActive(LOWORD(Message.WParam) != WA_INACTIVE);
+    if (FMenuBar && !FTitleBar->FormActive()) FMenuBar->LeaveKeyboard();
 }
 
 void TvskForm::HostNCPaint(TMessage& Message) {
@@ -341,17 +341,16 @@ void TvskForm::ReAssign() {
 }
 
 void TvskForm::HostResized() {
-    if (FStartMaximized) {
-        if (FHostForm->WindowState() != wsMaximized) {
-            PlaceControl(*FHostForm, FCreateBounds);
-            FStartMaximized = false;
-        }
-        MDIChildScrolled = true;
+    // A window shown maximized at creation, once restored, goes back to where it was designed.
+    if (FStartMaximized && FHostForm->WindowState() != wsMaximized) {
+        PlaceControl(*FHostForm, FCreateBounds);
+        FStartMaximized = false;
     }
     // A maximized skinned window covers the work area, never the task bar.
     if (FHostForm->WindowState() == wsMaximized && !GetMDIChild()) PlaceControl(*FHostForm, VskMaximizedBounds());
     PaintFormBorder();
     if (FTitleBar) FTitleBar->ProcessMaxBtn();
+    if (GetMDIChild()) MDIChildResized();
     RegionWindow();
 }
 
@@ -371,6 +370,7 @@ bool TvskForm::OnApplicationMessage(const MSG& Msg) {
         ::PostMessageA(HostWindow(), FSystemMenuMessage, 0, 0);
         return true;
     }
+    if (FMenuBar && FMenuBar->KeyMessage(Msg)) return true;
     if (Msg.message == WM_KEYDOWN) return ProcessKeyPress(TMessage{Msg.message, Msg.wParam, Msg.lParam, 0});
     return false;
 }
@@ -454,9 +454,15 @@ void TvskForm::RegionWindow() {
 
 void TvskForm::SetMenu(TMainMenu* Value) {
     if (FMenu) FMenu->RemoveFreeNotification(this);
+    LinkMenu(false);
     FMenu = Value;
+    LinkMenu(true);
     if (FMenu) {
         FMenu->FreeNotification(this);
+        if (auto* Skinned = dynamic_cast<TvskMainMenu*>(FMenu)) {
+            Skinned->SetFileTheme(FileTheme());
+            Skinned->SetUIStyle(UIStyle());
+        }
         CreateMenuBar();
         UpdateMenu();
     } else {
@@ -464,62 +470,64 @@ void TvskForm::SetMenu(TMainMenu* Value) {
     }
 }
 
+// A skinned main menu asks the form that shows it to follow its changes.
+void TvskForm::LinkMenu(bool Linked) {
+    auto* Skinned = dynamic_cast<TvskMainMenu*>(FMenu);
+    if (!Skinned) return;
+    if (Linked)
+        Skinned->SetForm(this);
+    else if (Skinned->Form() == this)
+        Skinned->SetForm(nullptr);
+}
+
 void TvskForm::CreateMenuBar() {
     if (GetMDIChild() || FMenuBar) return;
-    FMenuBar = new TToolBar(this);
+    FMenuBar = new TvskMenuBar(this);
     FMenuBar->SetParent(this);
-    FMenuBar->SetFlat(true);
-    FMenuBar->SetEdgeBorders(TEdgeBorders{});
-    FMenuBar->SetShowCaptions(true);
     FMenuBar->SetButtonHeight(FMenuBarHeight);
     FMenuBar->SetHeight(FMenuBarHeight);
     FMenuBar->SetColor(FMenuBarColor);
-    FMenuBar->SetWrapable(true);
-    FMenuBar->SetAutoSize(true);
     FMenuBar->SetAlign(alTop);
-    FMenuBar->OnCustomDrawButton.Bind(this, &TvskForm::DrawMenuBarButton);
-    FMenuBar->OnCustomDraw.Bind(this, &TvskForm::DrawMenuBarBackground);
+    FMenuBar->SetFrameStyle(UIStyle(), FileTheme());
     if (FTitleBar) FTitleBar->SetTop(0);
 }
 
+// An MDI child has no bar of its own: its parent shows the menu, and shows the parent's again.
 void TvskForm::DestroyMenuBar() {
-    if (GetMDIChild()) return;
     delete FMenuBar;
     FMenuBar = nullptr;
     if (FMenu) FMenu->RemoveFreeNotification(this);
+    LinkMenu(false);
     FMenu = nullptr;
-    PaintFormBorder();
+    if (GetMDIChild())
+        RefreshParentMenu();
+    else
+        PaintFormBorder();
 }
 
 void TvskForm::UpdateMenu() {
+    if (GetMDIChild()) {
+        RefreshParentMenu();
+        return;
+    }
     if (!FMenuBar) return;
     if (!FMenu) {
         DestroyMenuBar();
         return;
     }
-    FMenuBar->SetAutoSize(false);
-    while (FMenuBar->ButtonCount() > 0)
-        delete FMenuBar->Buttons(FMenuBar->ButtonCount() - 1);
-    TMenuItem* Root = FMenu->Items();
-    for (int Index = 0; Index < Root->Count(); ++Index) {
-        auto* Button = new TToolButton(this);
-        Button->SetGrouped(true);
-        Button->SetAutoSize(true);
-        Button->SetParent(FMenuBar);
-        Button->SetMenuItem(Root->Items(Index));
-    }
-    FMenuBar->SetAutoSize(true);
+    FMenuBar->ShowMenu(FMenu);
 }
 
-void TvskForm::DrawMenuBarButton(TToolBar* Sender, TToolButton* Button, TCustomDrawState State, bool& DefaultDraw) {
-    DefaultDraw = false;
-    TCanvas& Canvas = Sender->Canvas();
-    Canvas.Font().Assign(*Sender->Font());
-    VskDrawMenuBarButton(Canvas, Button->BoundsRect(), Button->Caption(), Button->Enabled(), State, UIStyle(),
-                         TvskThemeSource(FileTheme(), UIStyle()));
+void TvskForm::UpdateTopMenu() {
+    if (GetMDIChild())
+        RefreshParentMenu();
+    else if (FMenuBar)
+        FMenuBar->UpdateTopMenu();
 }
 
-void TvskForm::DrawMenuBarBackground(TToolBar* Sender, const TRect& Rect, bool& DefaultDraw) {
-    VskDrawMenuBarBackground(Sender->Canvas(), Rect, UIStyle());
-    DefaultDraw = UIStyle() != MacOS;
+void TvskForm::RepaintMenuBar() {
+    if (GetMDIChild())
+        RefreshParentMenu();
+    else if (FMenuBar && FMenu)
+        FMenuBar->RepaintMenuBar();
 }
