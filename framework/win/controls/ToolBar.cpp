@@ -321,14 +321,15 @@ TToolButton* TToolBar::TrackMenu(TToolButton* Button, bool ByKeyboard) {
     return Escaped;
 }
 
-TToolButton* TToolBar::NextMenuButton(TToolButton* From, int Step) const {
+TToolButton* TToolBar::NextButton(TToolButton* From, int Step, bool WithMenu) const {
     const int Count = ButtonCount();
     const int Start = From ? From->Index() : (Step > 0 ? -1 : Count);
     for (int Moved = 1; Moved <= Count; ++Moved) {
         const int Index = ((Start + Step * Moved) % Count + Count) % Count;
         TToolButton* Button = FButtons[static_cast<std::size_t>(Index)];
         const TMenuItem* Item = Button->MenuItem();
-        if (Button->Grouped() && Button->Enabled() && Button->Visible() && Item && Item->Count() > 0) return Button;
+        const bool HasMenu = Button->Grouped() && Item && Item->Count() > 0;
+        if (Button->Enabled() && Button->Visible() && (HasMenu || !WithMenu)) return Button;
     }
     return nullptr;
 }
@@ -366,12 +367,12 @@ bool TToolBar::MenuKey(WPARAM Key) {
         return false;
     case VK_LEFT:
         if (Levels > 1) return false;
-        SwitchMenu(NextMenuButton(FMenuButton, -1), true);
+        SwitchMenu(NextButton(FMenuButton, -1, true), true);
         return true;
     case VK_RIGHT:
         // Right opens the selected item's sub-menu when it has one; otherwise it goes on along the bar.
         if (SelectedItemHasSubMenu(FMenuButton->MenuItem()->Handle())) return false;
-        SwitchMenu(NextMenuButton(FMenuButton, +1), true);
+        SwitchMenu(NextButton(FMenuButton, +1, true), true);
         return true;
     default: return false;
     }

@@ -71,9 +71,10 @@ public:
     // ByKeyboard its first item is selected at once, as a menu opened from the keyboard shows. Returns the
     // button whose menu was left with Escape (the keyboard goes back to the bar there), else null.
     TToolButton* TrackMenu(TToolButton* Button, bool ByKeyboard = false);
-    // The grouped, enabled button with a menu Step places after From (before it for a negative Step),
-    // going round the ends; From itself when it is the only one.
-    TToolButton* NextMenuButton(TToolButton* From, int Step) const;
+    // The next enabled, visible button Step places after From (before it for a negative Step; from null,
+    // the first or the last), going round the ends; WithMenu: only grouped buttons with a menu. Null
+    // when there is none.
+    TToolButton* NextButton(TToolButton* From, int Step, bool WithMenu) const;
 
     TTBCustomDrawEvent OnCustomDraw;
     TTBCustomDrawBtnEvent OnCustomDrawButton;
