@@ -3,6 +3,7 @@
 #include "tests/skin/controls/SkinControlFixture.h"
 #include "tests/support/HandleSnapshot.h"
 #include "tests/support/Messages.h"
+#include "tests/support/Pictures.h"
 #include "tests/support/Pixels.h"
 
 #include "framework/win/graphics/ColorConversion.h"
@@ -22,7 +23,7 @@ struct StatusBarTest : SkinControlFixture {
     }
 
     int GripPixels() {
-        const auto Image = Painted(*Bar);
+        const auto Image = PaintedImage(*Bar);
         const TColor Line = ColorToRGB(clInactiveCaption);
         int Count = 0;
         for (int Y = Bar->Height() - VskStatusGripSize; Y < Bar->Height(); ++Y)
@@ -42,7 +43,7 @@ TEST_F(StatusBarTest, TakesTheFormColourOfItsStyle) {
         EXPECT_EQ(static_cast<TColor>(Color), Bar->PanelColor()) << Style;
     }
     Bar->SetUIStyle(Protein);
-    EXPECT_EQ(static_cast<TColor>(0xFBFBFB), PixelAt(*Painted(*Bar), 5, 10));
+    EXPECT_EQ(static_cast<TColor>(0xFBFBFB), PixelAt(*PaintedImage(*Bar), 5, 10));
 }
 
 TEST_F(StatusBarTest, DrawsItsGripOnSizeableFormsOnly) {
