@@ -5,7 +5,6 @@
 #include "framework/win/controls/Label.h"
 #include "framework/win/forms/Timer.h"
 #include "framework/win/graphics/DeviceContexts.h"
-#include "framework/win/graphics/OffscreenBuffer.h"
 #include "framework/win/windowing/WindowClasses.h"
 #include "skin/themes/Vskpublic.h"
 
@@ -72,9 +71,11 @@ private:
 };
 
 TfrmMSNPopForm::TfrmMSNPopForm(TComponent* AOwner) : TForm(AOwner) {
-    // The picture covers every pixel: nothing to erase.
+    // The picture covers every pixel: nothing to erase. The picture and the labels on it are drawn off-screen
+    // and reach the window in one BitBlt.
     TControlStyle Style = ControlStyle();
     SetControlStyle(Style.Include(csOpaque));
+    SetDoubleBuffered(true);
     ReadDescriptionResource(ProgramInstance());
     FBackground.LoadFromResourceName(ProgramInstance(), BackgroundName);
     SetClientWidth(FBackground.Width());
@@ -104,26 +105,6 @@ void TfrmMSNPopForm::CreateParams(TCreateParams& Params) {
     inherited::CreateParams(Params);
     Params.Style = WS_POPUP;
     Params.WndParent = ::GetDesktopWindow();
-}
-
-void TfrmMSNPopForm::WndProc(TMessage& Message) {
-    switch (Message.Msg) {
-    case WM_PAINT: WMPaint(Message); break;
-    default: inherited::WndProc(Message); break;
-    }
-}
-
-// The picture and the labels on it are drawn off-screen and reach the window in one BitBlt. A WM_PAINT that
-// brings its own DC (a parent painting, PaintTo) is drawn straight into it.
-void TfrmMSNPopForm::WMPaint(TMessage& Message) {
-    if (const auto Given = reinterpret_cast<HDC>(Message.WParam)) {
-        PaintHandler(Given);
-        return;
-    }
-    const TPaintDC Paint(Handle());
-    const TOffscreenBuffer Buffer(Paint.Handle(), ClientWidth(), ClientHeight());
-    PaintHandler(Buffer.DC());
-    Buffer.CopyTo(Paint.Handle());
 }
 
 // Also what WM_PRINTCLIENT draws, which is how AnimateWindow sees the window's content while it slides.

@@ -66,7 +66,6 @@ public:
 
 protected:
     void CreateParams(TCreateParams& Params) override;
-    void WndProc(TMessage& Message) override;
     void PaintWindow(HDC DC) override;
     void UpdateShowing() override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
@@ -78,7 +77,6 @@ private:
     void Slide(DWORD Flags);
     void MakeTopmost();
     void Raise(const TNotifyEvent& Hook);
-    void WMPaint(TMessage& Message);
 
     TLabel* lbl_title = nullptr;
     TLabel* lbl_text = nullptr;
