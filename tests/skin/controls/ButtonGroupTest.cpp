@@ -5,6 +5,7 @@
 #include "tests/support/Components.h"
 #include "tests/support/HandleSnapshot.h"
 #include "tests/support/Messages.h"
+#include "tests/support/Pixels.h"
 #include "tests/support/UserInput.h"
 
 #include "framework/core/DescriptionReader.h"
@@ -29,6 +30,20 @@ public:
     bool Dead = false;
     void Notification(TComponent*, TOperation Operation) override { Dead = Dead || Operation == opRemove; }
 };
+
+// A radio group whose choice may not be changed by a click.
+struct TLockedRadioGroup : TvskRadioGroup {
+    using TvskRadioGroup::TvskRadioGroup;
+    bool CanModify() const override { return false; }
+};
+
+bool SamePixels(const TBitmap& A, const TBitmap& B) {
+    if (A.Width() != B.Width() || A.Height() != B.Height()) return false;
+    for (int Y = 0; Y < A.Height(); ++Y)
+        for (int X = 0; X < A.Width(); ++X)
+            if (PixelAt(A, X, Y) != PixelAt(B, X, Y)) return false;
+    return true;
+}
 
 struct ButtonGroupTest : SkinControlFixture {
     TvskCheckGroup* Checks = Make<TvskCheckGroup>(10, 10);
@@ -165,15 +180,48 @@ TEST_F(ButtonGroupTest, AClickOnAButtonIsOneClickOfTheGroup) {
 }
 
 TEST_F(ButtonGroupTest, ARadioGroupThatMayNotChangeKeepsItsChoice) {
-    struct TLocked : TvskRadioGroup {
-        using TvskRadioGroup::TvskRadioGroup;
-        bool CanModify() const override { return false; }
-    };
-    auto* Locked = Make<TLocked>(10, 150);
+    auto* Locked = Make<TLockedRadioGroup>(10, 150);
     Locked->Items()->SetText("x\ny");
     Locked->SetItemIndex(0);
     ClickButton(*Locked, 1);
     EXPECT_EQ(Locked->ItemIndex(), 0);
+}
+
+// The buttons are no tab stops, yet show where the focus is: a check box whenever it has it, a radio button
+// only while it is the chosen one.
+TEST_F(ButtonGroupTest, TheFocusMarkShowsOnTheFocusedCheckBoxAndOnlyOnTheChosenRadioButton) {
+    Checks->Items()->SetText("a\nb");
+    TvskCheckBox& Check = *Checks->Buttons(1);
+    const auto Unfocused = Painted(Check);
+    Check.SetFocus();
+    EXPECT_FALSE(SamePixels(*Unfocused, *Painted(Check)));
+
+    auto* Locked = Make<TLockedRadioGroup>(10, 150); // focus without a change of choice
+    Locked->Items()->SetText("x\ny");
+    Locked->SetItemIndex(0);
+    TvskCheckBox& Chosen = *Locked->Buttons(0);
+    TvskCheckBox& Other = *Locked->Buttons(1);
+    const auto ChosenUnfocused = Painted(Chosen);
+    const auto OtherUnfocused = Painted(Other);
+    Other.SetFocus();
+    ASSERT_TRUE(Other.Focused());
+    EXPECT_TRUE(SamePixels(*OtherUnfocused, *Painted(Other)));
+    Chosen.SetFocus();
+    EXPECT_FALSE(SamePixels(*ChosenUnfocused, *Painted(Chosen)));
+}
+
+// What lies behind a see-through group shows through it and through its buttons.
+TEST_F(ButtonGroupTest, ASeeThroughGroupShowsTheFormThroughItsButtons) {
+    Form->SetColor(clYellow);
+    Checks->SetColor(clWhite);
+    Checks->Items()->SetText("a");
+    TvskCheckBox& Button = *Checks->Buttons(0);
+    const TPoint Corner(Button.Width() - 1, 0);
+    auto Image = Painted(Button);
+    EXPECT_EQ(PixelAt(*Image, Corner.x, Corner.y), clWhite);
+    Checks->SetTransparent(true);
+    Image = Painted(Button);
+    EXPECT_EQ(PixelAt(*Image, Corner.x, Corner.y), clYellow);
 }
 
 // Tab reaches a group and goes on to a button: the first of a check group, the chosen one of a radio group.
@@ -215,11 +263,15 @@ TEST_F(ButtonGroupTest, ItemsChangedFromTheClickOfTheButtonRemovedAndUnderTheFoc
     PumpMessages();
     EXPECT_TRUE(Clicked.Dead);
 
-    Checks->OnClick = nullptr;
+    // Space on the focused last button takes its line away: the focus goes to the first one, and Space works
+    // on there.
     Checks->Items()->SetText("a\nb\nc");
+    Checks->OnClick = [this](TObject*) { Checks->Items()->Delete(2); };
     Checks->Buttons(2)->SetFocus();
-    Checks->Items()->Delete(2);
+    TypeKey(VK_SPACE);
+    EXPECT_EQ(Checks->ButtonCount(), 2);
     EXPECT_TRUE(Checks->Buttons(0)->Focused());
+    Checks->OnClick = nullptr;
     TypeKey(VK_SPACE);
     EXPECT_TRUE(Checks->Checked(0));
 

@@ -67,6 +67,16 @@ TEST_F(GroupBoxTest, TheFrameLeavesAGapForTheCaptionAndClosesWithoutOne) {
     EXPECT_LT(RightmostOf(*Image, TRect(0, 0, W, H), CaptionColor), GapEnd);
 }
 
+TEST_F(GroupBoxTest, ASeeThroughBoxShowsWhatLiesBehindIt) {
+    Form->SetColor(clYellow);
+    const TPoint Inside(20, 60);
+    EXPECT_EQ(PixelAt(*Painted(*Box), Inside.x, Inside.y), FillColor);
+    Box->SetTransparent(true);
+    const auto Image = Painted(*Box);
+    EXPECT_EQ(PixelAt(*Image, Inside.x, Inside.y), clYellow);
+    EXPECT_EQ(PixelAt(*Image, 0, Box->Height() - 1), FrameColor);
+}
+
 TEST_F(GroupBoxTest, AlignedChildrenStayInsideTheFrameAndBelowTheCaption) {
     auto* Client = Inside<TvskButton>(0, 0);
     Client->SetAlign(alClient);
