@@ -2,6 +2,7 @@
 
 #include "framework/core/Exceptions.h"
 #include "framework/core/Properties.h"
+#include "framework/core/ScopedCount.h"
 #include "framework/win/controls/Label.h"
 #include "framework/win/forms/Timer.h"
 #include "framework/win/graphics/DeviceContexts.h"
@@ -58,18 +59,6 @@ void InvalidateTree(TWinControl& Control) {
 }
 } // namespace
 
-// Counts the form busy while code of its own runs further up the stack, also when that code throws.
-class TfrmMSNPopForm::TBusyScope {
-public:
-    explicit TBusyScope(TfrmMSNPopForm& Form) : FForm(Form) { ++FForm.FBusy; }
-    ~TBusyScope() { --FForm.FBusy; }
-    TBusyScope(const TBusyScope&) = delete;
-    TBusyScope& operator=(const TBusyScope&) = delete;
-
-private:
-    TfrmMSNPopForm& FForm;
-};
-
 TfrmMSNPopForm::TfrmMSNPopForm(TComponent* AOwner) : TForm(AOwner) {
     // The picture covers every pixel: nothing to erase. The picture and the labels on it are drawn off-screen
     // and reach the window in one BitBlt.
@@ -125,7 +114,7 @@ void TfrmMSNPopForm::UpdateShowing() {
 }
 
 void TfrmMSNPopForm::Slide(DWORD Flags) {
-    const TBusyScope Busy(*this);
+    const TScopedCount Busy(FBusy);
     FSlideFlags = Flags;
     try {
         SetVisible((Flags & AW_HIDE) == 0);
@@ -168,7 +157,7 @@ void TfrmMSNPopForm::CloseWindow() {
 
 // The hook is copied first: a handler that destroys the component clears the hooks while it runs.
 void TfrmMSNPopForm::Raise(const TNotifyEvent& Hook) {
-    const TBusyScope Busy(*this);
+    const TScopedCount Busy(FBusy);
     const TNotifyEvent Copy = Hook;
     Copy(this);
 }

@@ -71,8 +71,6 @@ protected:
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
 
 private:
-    class TBusyScope;
-
     void Clicked(const TNotifyEvent& Hook);
     void Slide(DWORD Flags);
     void MakeTopmost();
@@ -90,5 +88,5 @@ private:
     bool FClosedByBox = false;
     DWORD FSlideFlags = 0; // the AnimateWindow flags of the showing or hiding under way; 0 for one at once
     TTickSource FTickSource = ::GetTickCount;
-    int FBusy = 0;
+    int FBusy = 0; // code of its own running further up the stack
 };

@@ -1,6 +1,7 @@
 #include "skin/controls/Vskcheckgroup.h"
 
 #include "framework/core/Properties.h"
+#include "framework/core/ScopedCount.h"
 #include "framework/core/Strings.h"
 #include "framework/win/forms/Form.h"
 #include "skin/controls/Vskgroupbuttons.h"
@@ -31,18 +32,6 @@ constexpr int ButtonsBottomMargin = 2;
 // Columns share the group's width less this much; each starts this far right of its share's left.
 constexpr int ColumnsSpare = 10;
 constexpr int ButtonIndent = 8;
-
-// Counts the button clicks being handled while it lives.
-class TClickScope {
-public:
-    explicit TClickScope(int& Depth) : FDepth(Depth) { ++FDepth; }
-    ~TClickScope() { --FDepth; }
-    TClickScope(const TClickScope&) = delete;
-    TClickScope& operator=(const TClickScope&) = delete;
-
-private:
-    int& FDepth;
-};
 } // namespace
 
 // A group is a place the Tab key stops at: its buttons are not, and without it they could not be reached.
@@ -143,7 +132,7 @@ void TvskCheckGroup::Click() {
 void TvskCheckGroup::ButtonClick(TObject* Sender) {
     const auto* Button = dynamic_cast<const TvskCheckBox*>(Sender);
     if (!Button || !ClickCounts(*Button)) return;
-    const TClickScope Scope(FClickDepth);
+    const TScopedCount Clicking(FClickDepth);
     Click();
 }
 
