@@ -129,9 +129,10 @@ void TvskCheckGroup::Click() {
     if (!IsLoading()) inherited::Click();
 }
 
+// A removed button still waiting to be freed speaks for no line any more.
 void TvskCheckGroup::ButtonClick(TObject* Sender) {
-    const auto* Button = dynamic_cast<const TvskCheckBox*>(Sender);
-    if (!Button || !ClickCounts(*Button)) return;
+    const auto Live = std::find(FButtons.begin(), FButtons.end(), Sender);
+    if (Live == FButtons.end() || !ClickCounts(**Live)) return;
     const TScopedCount Clicking(FClickDepth);
     Click();
 }
@@ -169,8 +170,9 @@ void TvskCheckGroup::AddButton() {
     Button->OnClick.Bind(this, &TvskCheckGroup::ButtonClick);
 }
 
-// A button still handling its own click cannot be freed under it: it is hidden and cut off from the group
-// now, and freed once the messages being handled are done. The focus it had stays in the group.
+// A button still handling its own click cannot be freed under it (nor its click handler cleared while it
+// runs): it is hidden now, its clicks no longer count, and it is freed once the messages being handled are
+// done. The focus it had stays in the group.
 void TvskCheckGroup::RemoveLastButton() {
     TvskCheckBox* Button = FButtons.back();
     FButtons.pop_back();
@@ -179,7 +181,6 @@ void TvskCheckGroup::RemoveLastButton() {
         delete Button;
         return;
     }
-    Button->OnClick = nullptr;
     Button->Hide();
     FRetired.push_back(Button);
     if (HandleAllocated()) ::PostMessageA(Handle(), CM_RELEASE, 0, 0);
