@@ -5,6 +5,7 @@
 #include "tests/support/Pictures.h"
 #include "tests/support/Pixels.h"
 #include "tests/support/UserInput.h"
+#include "tests/support/WindowQueries.h"
 
 #include "framework/win/controls/ToolBar.h"
 #include "framework/win/forms/Form.h"
@@ -189,23 +190,14 @@ struct TKeyWalk {
 };
 TKeyWalk* GWalk = nullptr;
 
-int PressedButton(HWND Bar) {
-    for (int I = 0; I < static_cast<int>(::SendMessageA(Bar, TB_BUTTONCOUNT, 0, 0)); ++I) {
-        TBBUTTON Native{};
-        ::SendMessageA(Bar, TB_GETBUTTON, static_cast<WPARAM>(I), reinterpret_cast<LPARAM>(&Native));
-        if (Native.fsState & TBSTATE_PRESSED) return I;
-    }
-    return -1;
-}
-
 void CALLBACK WalkMenus(HWND, UINT, UINT_PTR, DWORD) {
     TKeyWalk& Walk = *GWalk;
     const std::size_t Step = Walk.Pressed.size();
     if (Step >= Walk.Keys.size()) return;
-    const int Button = PressedButton(Walk.Bar);
+    const int Button = PressedToolButton(Walk.Bar);
     Walk.Pressed.push_back(Button);
     const HMENU Menu = Button >= 0 ? Walk.Menus[static_cast<std::size_t>(Button)] : nullptr;
-    Walk.FirstSelected.push_back(Menu && (::GetMenuState(Menu, 0, MF_BYPOSITION) & MF_HILITE));
+    Walk.FirstSelected.push_back(MenuItemSelected(Menu, 0));
     ::PostMessageA(Walk.Bar, WM_KEYDOWN, Walk.Keys[Step], 0);
 }
 
@@ -226,7 +218,7 @@ TEST_F(ToolBarTest, LeftAndRightWalkTheMenusRoundTheBarAndEscapeReportsWhereItLe
     EXPECT_EQ((std::vector<int>{0, 1, 0, 1}), Walk.Pressed);
     EXPECT_EQ((std::vector<bool>{true, true, true, true}), Walk.FirstSelected) << "menus opened by keys";
     EXPECT_EQ(Bar->Buttons(1), Left) << "Escape leaves the keyboard on the bar at Edit";
-    EXPECT_EQ(-1, PressedButton(Bar->Handle()));
+    EXPECT_EQ(-1, PressedToolButton(Bar->Handle()));
     EXPECT_EQ(0, Opened);
 
     // Opened by the mouse nothing is selected, and a menu closed otherwise than by Escape reports nothing.
