@@ -7,11 +7,13 @@
 #include "skin/controls/Vskgroupbox.h"
 #include "skin/controls/Vskimagebutton.h"
 #include "skin/controls/Vskimagepanel.h"
+#include "skin/controls/Vskmainmenu.h"
 #include "skin/controls/Vskmsnpopform.h"
 #include "skin/controls/Vskpanel.h"
 #include "skin/controls/Vskprogressbar.h"
 #include "skin/controls/Vskstatusbar.h"
 #include "skin/controls/Vsktoolbarspeedbutton.h"
+#include "skin/frame/Vskmdiform.h"
 
 void RegisterSkinControlClasses() {
     RegisterClasses({&TvskButton::StaticClassInfo(), &TvskArrowButton::StaticClassInfo(),
@@ -21,5 +23,6 @@ void RegisterSkinControlClasses() {
                      &TvskPanel::StaticClassInfo(), &TvskStatusBar::StaticClassInfo(),
                      &TvskProgressBar::StaticClassInfo(), &TvskMSNPopForm::StaticClassInfo(),
                      &TvskGroupBox::StaticClassInfo(), &TvskCheckGroup::StaticClassInfo(),
-                     &TvskRadioGroup::StaticClassInfo()});
+                     &TvskRadioGroup::StaticClassInfo(),
+                     &TvskMainMenu::StaticClassInfo(), &TvskMDIForm::StaticClassInfo()});
 }
