@@ -214,6 +214,9 @@ void TToolBar::ButtonChanged(TToolButton* Button) {
     const int Index = Button->Index();
     if (!HandleAllocated() || Index < 0) return;
     WriteButton(Index);
+    // The system control measures its buttons afresh when one changes and forgets the height it was given:
+    // a bar must not grow or shrink because an item was greyed or renamed.
+    Perform(TB_SETBUTTONSIZE, 0, MAKELPARAM(FButtonWidth, FButtonHeight));
     PlaceButtons();
 }
 
@@ -398,8 +401,15 @@ void TToolBar::WndProc(TMessage& Message) {
     case WM_NCPAINT: WMNCPaint(Message); break;
     case WM_SIZE: WMSize(Message); break;
     case CM_CONTROLLISTCHANGE: CMControlListChange(Message); break;
+    case CM_FONTCHANGED: CMFontChanged(Message); break;
     default: inherited::WndProc(Message); break;
     }
+}
+
+// The system control measures its buttons' captions when they are written, not when its font changes.
+void TToolBar::CMFontChanged(TMessage& Message) {
+    inherited::WndProc(Message);
+    WriteButtons();
 }
 
 void TToolBar::CNCommand(TMessage& Message) {

@@ -114,6 +114,7 @@ private:
     void WMNCPaint(TMessage& Message);
     void WMSize(TMessage& Message);
     void CMControlListChange(TMessage& Message);
+    void CMFontChanged(TMessage& Message);
 
     std::vector<TToolButton*> FButtons;
     bool FFlat = false;

@@ -9,6 +9,7 @@
 
 #include "framework/win/controls/ToolBar.h"
 #include "framework/win/forms/Form.h"
+#include "framework/win/graphics/Font.h"
 #include "framework/win/menus/MainMenu.h"
 
 #include <commctrl.h>
@@ -111,6 +112,25 @@ void CALLBACK ProbeMenuLoop(HWND, UINT, UINT_PTR, DWORD) {
 }
 
 } // namespace
+
+// A font given to a bar that has its buttons already sizes them to their captions in it, and a button greyed
+// or renamed later keeps the bar's height.
+TEST_F(ToolBarTest, ButtonsFollowTheBarsFontAndOneChangedKeepsTheBarsHeight) {
+    Form->Show();
+    const int Narrow = Bar->Buttons(0)->Width();
+    Bar->Font()->SetName("Courier New");
+    Bar->Font()->SetSize(14);
+    EXPECT_GT(Bar->Buttons(0)->Width(), Narrow);
+    Bar->Font()->SetName("Tahoma");
+    Bar->Font()->SetSize(8);
+    const int Height = Bar->Height();
+    const int ButtonHeight = Bar->Buttons(0)->Height();
+    Bar->Buttons(0)->SetEnabled(false);
+    Bar->Buttons(2)->SetCaption("&Help and more");
+    EXPECT_EQ(Height, Bar->Height());
+    EXPECT_EQ(ButtonHeight, Bar->Buttons(0)->Height());
+    EXPECT_EQ(ButtonHeight, Bar->Buttons(2)->Height());
+}
 
 TEST_F(ToolBarTest, PressingAButtonWithAMenuDropsItsSubMenu) {
     Form->Show();
