@@ -80,3 +80,12 @@ void TvskMainMenu::Notification(TComponent* AComponent, TOperation Operation) {
     if (Operation == opRemove && !TMainMenu::Images() && FCheckImages && !ComponentState().Contains(csDestroying))
         TMainMenu::SetImages(FCheckImages.get());
 }
+
+void VskLinkMainMenu(TMainMenu* Menu, TvskMenuForm* Form, bool Linked) {
+    auto* Skinned = dynamic_cast<TvskMainMenu*>(Menu);
+    if (!Skinned) return;
+    if (Linked)
+        Skinned->SetForm(Form);
+    else if (Skinned->Form() == Form)
+        Skinned->SetForm(nullptr);
+}

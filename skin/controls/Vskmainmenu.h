@@ -65,3 +65,7 @@ private:
     std::unique_ptr<TImageList> FCheckImages;
     TvskMenuForm* FForm = nullptr;
 };
+
+// A skinned main menu asks the frame that shows it to follow its changes: links Menu (when it is a skinned
+// main menu) to Form, or unlinks it when it is linked to Form.
+void VskLinkMainMenu(TMainMenu* Menu, TvskMenuForm* Form, bool Linked);

@@ -11,6 +11,7 @@
 #include "framework/win/menus/MainMenu.h"
 #include "framework/win/windowing/SizeConstraints.h"
 #include "skin/frame/Vskformborder.h"
+#include "skin/frame/Vskframewindow.h"
 #include "skin/frame/Vsktitlebarmenu.h"
 #include "skin/frame/Vskwindowstate.h"
 #include "skin/themes/Vskpublic.h"
@@ -24,28 +25,11 @@ namespace {
 constexpr int MinFormHeight = 50;
 constexpr int MinFormWidth = 125;
 constexpr int InitialMenuBarHeight = 22;
-constexpr DWORD CaptionBits = WS_CAPTION;
-// Recompute the frame, and nothing else.
-constexpr UINT FrameChangedFlags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED;
 constexpr const char* PanelSelfMessage = "Sorry, you can't select the Form assign to FormPanel property";
 constexpr const char* SystemMenuMessageName = "VantrelSkinnedSystemMenu";
 
-// File themes mark dark menu bars in their control font colour entry.
-constexpr TColor BlueMenuBarMark = 0x20000;
-constexpr TColor BlueMenuBarColor = 0xAC5B3B;
-constexpr TColor SteelMenuBarMark = 0x30000;
-constexpr TColor SteelMenuBarColor = 0x996733;
-
 constexpr const char* MacOSBackgroundResource = "MACOS_FORM_BACKGROUND";
 constexpr const char* ProteinBackgroundResource = "PROTEIN_FORM_BACKGROUND";
-
-void SetCaptionBits(HWND Window, bool On) {
-    const LONG_PTR Style = ::GetWindowLongPtrA(Window, GWL_STYLE);
-    const LONG_PTR Wanted = On ? (Style | CaptionBits) : (Style & ~static_cast<LONG_PTR>(CaptionBits));
-    if (Wanted == Style) return;
-    ::SetWindowLongPtrA(Window, GWL_STYLE, Wanted);
-    ::SetWindowPos(Window, nullptr, 0, 0, 0, 0, FrameChangedFlags);
-}
 
 // Border styles whose frame the skinned frame can stand in for keep their own; the others become dialogs.
 TFormBorderStyle SkinnedBorderStyle(TFormBorderStyle Style) {
@@ -121,7 +105,7 @@ void TvskForm::TakeOver(TCustomForm& Host) {
     Host.SetWindowProc([this](TMessage& Message) { NewParentWndProc(Message); });
     TvskFormKeys::Register(*this);
     FTookOver = true;
-    SetCaptionBits(Host.Handle(), false);
+    VskSetCaptionBits(Host.Handle(), false);
 }
 
 // Setting the caption bits again and handing the window procedure back makes the host an ordinary window.
@@ -132,13 +116,13 @@ void TvskForm::Release() {
     FHostForm->SetWindowProc(FOldWndProc);
     if (FHostForm->ComponentState().Contains(csDestroying) || !FHostForm->HandleAllocated()) return;
     ::SetWindowRgn(FHostForm->Handle(), nullptr, TRUE);
-    SetCaptionBits(FHostForm->Handle(), true);
+    VskSetCaptionBits(FHostForm->Handle(), true);
 }
 
 void TvskForm::Destroying() {
     FDestroying = true;
     if (FMenu) FMenu->RemoveFreeNotification(this);
-    LinkMenu(false);
+    VskLinkMainMenu(FMenu, this, false);
     Release();
     inherited::Destroying();
 }
@@ -265,12 +249,10 @@ void TvskForm::ApplyUIStyle(const TvskThemeSource& Theme) {
 }
 
 void TvskForm::ApplyMenuBarColor(const TvskThemeSource& Theme) {
-    const TColor Mark = Theme.FromFile() && FMenuBar ? Theme.Color(VSK_THEME_CONTROL_FONT_COLOR) : clNone;
-    // The dark bars of these file themes colour the bar itself and leave MenuBarColor as it is.
-    if (Mark == BlueMenuBarMark)
-        FMenuBar->SetColor(BlueMenuBarColor);
-    else if (Mark == SteelMenuBarMark)
-        FMenuBar->SetColor(SteelMenuBarColor);
+    // The dark bars of some file themes colour the bar itself and leave MenuBarColor as it is.
+    const TColor Band = FMenuBar ? VskThemeMenuBandColor(Theme) : clNone;
+    if (Band != clNone)
+        FMenuBar->SetColor(Band);
     else
         SetMenuBarColor(Color());
 }
@@ -337,7 +319,7 @@ void TvskForm::HostNCPaint(TMessage& Message) {
 }
 
 void TvskForm::ReAssign() {
-    if (HWND Window = HostWindow()) SetCaptionBits(Window, false);
+    if (HWND Window = HostWindow()) VskSetCaptionBits(Window, false);
 }
 
 void TvskForm::HostResized() {
@@ -414,49 +396,30 @@ void TvskForm::Paint() {
 void TvskForm::PaintFormBorder() {
     const HWND Window = HostWindow();
     if (FDestroying || !Window || ::IsIconic(Window)) return;
-    RECT Bounds;
-    ::GetWindowRect(Window, &Bounds);
     TvskFrameLook Look;
-    Look.Width = Bounds.right - Bounds.left;
-    Look.Height = Bounds.bottom - Bounds.top;
     Look.BorderWidth = FBorderWidth;
     Look.BorderColor = FBorderColor;
     Look.Color = Color();
     Look.TitleVisible = TitleBarVisible();
-    Look.TitleHeight = FTitleBar ? FTitleBar->Height() : 0;
-    if (FTitleBar && FTitleBar->CanPaint()) {
-        Look.Left = FTitleBar->GetLeftImage();
-        Look.Right = FTitleBar->GetRightImage();
-        Look.Center = FTitleBar->GetCenterImage();
-    }
     Look.RoundCorner = RoundCorner();
     Look.MenuBarVisible = FMenuBar && FMenuBar->Visible();
     Look.MenuBarHeight = FMenuBar ? FMenuBar->Height() : 0;
     Look.MenuBarColor = FMenuBar ? FMenuBar->Color() : FMenuBarColor;
-    TWindowDC DC(Window, TWindowDC::waWholeWindow);
-    TCanvas Canvas;
-    Canvas.SetHandle(DC.Handle());
-    VskPaintFormFrame(Canvas, Look);
-    Canvas.SetHandle(nullptr);
+    VskPaintWindowFrame(Window, Look, FTitleBar);
 }
 
 void TvskForm::RegionWindow() {
     const HWND Window = HostWindow();
-    if (FDestroying || !Window) return;
-    RECT Bounds;
-    ::GetWindowRect(Window, &Bounds);
-    TRegionHandle Region = VskFormRegion(Bounds.right - Bounds.left, Bounds.bottom - Bounds.top, RoundCorner());
-    // The window owns the region from here on.
-    ::SetWindowRgn(Window, Region.Release(), TRUE);
+    if (!FDestroying && Window) VskShapeWindow(Window, RoundCorner());
 }
 
 // The menu bar -------------------------------------------------------------------------------------------
 
 void TvskForm::SetMenu(TMainMenu* Value) {
     if (FMenu) FMenu->RemoveFreeNotification(this);
-    LinkMenu(false);
+    VskLinkMainMenu(FMenu, this, false);
     FMenu = Value;
-    LinkMenu(true);
+    VskLinkMainMenu(FMenu, this, true);
     if (FMenu) {
         FMenu->FreeNotification(this);
         if (auto* Skinned = dynamic_cast<TvskMainMenu*>(FMenu)) {
@@ -470,15 +433,6 @@ void TvskForm::SetMenu(TMainMenu* Value) {
     }
 }
 
-// A skinned main menu asks the form that shows it to follow its changes.
-void TvskForm::LinkMenu(bool Linked) {
-    auto* Skinned = dynamic_cast<TvskMainMenu*>(FMenu);
-    if (!Skinned) return;
-    if (Linked)
-        Skinned->SetForm(this);
-    else if (Skinned->Form() == this)
-        Skinned->SetForm(nullptr);
-}
 
 void TvskForm::CreateMenuBar() {
     if (GetMDIChild() || FMenuBar) return;
@@ -497,7 +451,7 @@ void TvskForm::DestroyMenuBar() {
     delete FMenuBar;
     FMenuBar = nullptr;
     if (FMenu) FMenu->RemoveFreeNotification(this);
-    LinkMenu(false);
+    VskLinkMainMenu(FMenu, this, false);
     FMenu = nullptr;
     if (GetMDIChild())
         RefreshParentMenu();

@@ -124,7 +124,6 @@ private:
     // The menu bar.
     void CreateMenuBar();
     void DestroyMenuBar();
-    void LinkMenu(bool Linked);
 
     TvskTitleBar* FTitleBar = nullptr; // owned as a component
     TvskMenuBar* FMenuBar = nullptr;   // owned as a component

@@ -2,15 +2,13 @@
 
 #include "framework/core/Properties.h"
 #include "framework/win/forms/Application.h"
-#include "framework/win/graphics/Canvas.h"
-#include "framework/win/graphics/DeviceContexts.h"
 #include "framework/win/menus/MainMenu.h"
 #include "framework/win/windowing/KeyboardState.h"
 #include "framework/win/windowing/SizeConstraints.h"
 #include "framework/win/windowing/WindowSubclass.h"
 #include "skin/controls/Vsktoolbarspeedbutton.h"
 #include "skin/frame/Vskform.h"
-#include "skin/frame/Vskformborder.h"
+#include "skin/frame/Vskframewindow.h"
 #include "skin/frame/Vskmdiarrange.h"
 #include "skin/frame/Vskmenubar.h"
 #include "skin/frame/Vskwindowstate.h"
@@ -22,24 +20,6 @@ namespace {
 
 constexpr int MinFormHeight = 50;
 constexpr int MinFormWidth = 125;
-constexpr DWORD CaptionBits = WS_CAPTION;
-// Recompute the frame, and nothing else.
-constexpr UINT FrameChangedFlags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED;
-
-// File themes mark dark menu bars in their control font colour entry.
-constexpr TColor BlueMenuBarMark = 0x20000;
-constexpr TColor BlueMenuBarColor = 0xAC5B3B;
-constexpr TColor SteelMenuBarMark = 0x30000;
-constexpr TColor SteelMenuBarColor = 0x996733;
-
-void SetCaptionBits(HWND Window, bool On) {
-    const LONG_PTR Style = ::GetWindowLongPtrA(Window, GWL_STYLE);
-    const LONG_PTR Wanted = On ? (Style | CaptionBits) : (Style & ~static_cast<LONG_PTR>(CaptionBits));
-    if (Wanted == Style) return;
-    ::SetWindowLongPtrA(Window, GWL_STYLE, Wanted);
-    ::SetWindowPos(Window, nullptr, 0, 0, 0, 0, FrameChangedFlags);
-}
-
 TCustomForm& OwnerForm(TComponent* Owner) {
     auto* Form = dynamic_cast<TCustomForm*>(Owner);
     if (!Form) throw EComponentError(TvskMDIForm::NotOnFormMessage);
@@ -101,7 +81,7 @@ void TvskMDIForm::TakeOver() {
     SubclassClient();
     TvskFormKeys::Register(*this);
     FTookOver = true;
-    SetCaptionBits(FForm->Handle(), false);
+    VskSetCaptionBits(FForm->Handle(), false);
     UpdateMenu();
 }
 
@@ -118,13 +98,13 @@ void TvskMDIForm::SubclassClient() {
 void TvskMDIForm::Release() {
     if (!FTookOver) return;
     FTookOver = false;
-    LinkMenu(false);
+    VskLinkMainMenu(FMenu, this, false);
     TvskFormKeys::Unregister(*this);
     FClientSubclass.reset();
     FForm->SetWindowProc(FOldWndProc);
     if (FForm->ComponentState().Contains(csDestroying) || !FForm->HandleAllocated()) return;
     ::SetWindowRgn(FForm->Handle(), nullptr, TRUE);
-    SetCaptionBits(FForm->Handle(), true);
+    VskSetCaptionBits(FForm->Handle(), true);
 }
 
 void TvskMDIForm::Destroying() {
@@ -212,12 +192,8 @@ void TvskMDIForm::ApplyUIStyle(const TvskThemeSource& Theme) {
     FBorderColor = Theme.Color(VSK_THEME_FORM_BORDER_COLOR);
     FMenuBarColor = Theme.Color(VSK_THEME_FORM_BACKGROUND_COLOR);
     FBorderWidth = Theme.Int(VSK_THEME_FORM_BORDER_WIDTH_INT);
-    if (Theme.FromFile()) {
-        // The dark bars of these file themes.
-        const TColor Mark = Theme.Color(VSK_THEME_CONTROL_FONT_COLOR);
-        if (Mark == BlueMenuBarMark) FMenuBarColor = BlueMenuBarColor;
-        if (Mark == SteelMenuBarMark) FMenuBarColor = SteelMenuBarColor;
-    }
+    // The dark bands of some file themes.
+    if (const TColor Band = VskThemeMenuBandColor(Theme); Band != clNone) FMenuBarColor = Band;
     SetRoundCorner(Theme.Int(VSK_THEME_FORM_ROUND_CORNER_INT));
     if (auto* Skinned = dynamic_cast<TvskMainMenu*>(FMenu)) {
         Skinned->SetFileTheme(FileTheme());
@@ -237,24 +213,15 @@ void TvskMDIForm::ApplyUIStyle(const TvskThemeSource& Theme) {
 
 void TvskMDIForm::SetMenu(TMainMenu* Value) {
     if (FMenu) FMenu->RemoveFreeNotification(this);
-    LinkMenu(false);
+    VskLinkMainMenu(FMenu, this, false);
     FMenu = Value;
     if (FMenu) FMenu->FreeNotification(this);
-    LinkMenu(true);
+    VskLinkMainMenu(FMenu, this, true);
     if (auto* Skinned = dynamic_cast<TvskMainMenu*>(FMenu)) {
         Skinned->SetFileTheme(FileTheme());
         Skinned->SetUIStyle(UIStyle());
     }
     UpdateMenu();
-}
-
-void TvskMDIForm::LinkMenu(bool Linked) {
-    auto* Skinned = dynamic_cast<TvskMainMenu*>(FMenu);
-    if (!Skinned) return;
-    if (Linked)
-        Skinned->SetForm(this);
-    else if (Skinned->Form() == this)
-        Skinned->SetForm(nullptr);
 }
 
 TCustomForm* TvskMDIForm::ActiveChild() const {
@@ -435,7 +402,7 @@ void TvskMDIForm::FormActivated(const TMessage& Message) {
 
 // A new form window comes with its caption bits and a new client window.
 void TvskMDIForm::FormRecreated() {
-    SetCaptionBits(FForm->Handle(), false);
+    VskSetCaptionBits(FForm->Handle(), false);
     SubclassClient();
 }
 
@@ -448,39 +415,19 @@ void TvskMDIForm::FormResized() {
 
 void TvskMDIForm::PaintBorder() {
     if (FDestroying || !FForm->HandleAllocated() || ::IsIconic(FForm->Handle())) return;
-    const HWND Window = FForm->Handle();
     // The frame is all the skin's: the form's own band would show inside it.
     if (FForm->BorderWidth() != 0) FForm->SetBorderWidth(0);
-    RECT Bounds;
-    ::GetWindowRect(Window, &Bounds);
     TvskFrameLook Look;
-    Look.Width = Bounds.right - Bounds.left;
-    Look.Height = Bounds.bottom - Bounds.top;
     Look.BorderWidth = FBorderWidth;
     Look.BorderColor = FBorderColor;
     Look.Color = FMenuBarColor;
     Look.TitleVisible = TitleBarVisible();
-    Look.TitleHeight = FTitleBar ? FTitleBar->Height() : 0;
-    if (FTitleBar && FTitleBar->CanPaint()) {
-        Look.Left = FTitleBar->GetLeftImage();
-        Look.Right = FTitleBar->GetRightImage();
-        Look.Center = FTitleBar->GetCenterImage();
-    }
     Look.RoundCorner = FRoundCorner;
-    TWindowDC DC(Window, TWindowDC::waWholeWindow);
-    TCanvas Canvas;
-    Canvas.SetHandle(DC.Handle());
-    VskPaintFormFrame(Canvas, Look);
-    Canvas.SetHandle(nullptr);
+    VskPaintWindowFrame(FForm->Handle(), Look, FTitleBar);
 }
 
 void TvskMDIForm::RegionWindow() {
-    if (FDestroying || !FTookOver || !FForm->HandleAllocated()) return;
-    RECT Bounds;
-    ::GetWindowRect(FForm->Handle(), &Bounds);
-    TRegionHandle Region = VskFormRegion(Bounds.right - Bounds.left, Bounds.bottom - Bounds.top, FRoundCorner);
-    // The window owns the region from here on.
-    ::SetWindowRgn(FForm->Handle(), Region.Release(), TRUE);
+    if (!FDestroying && FTookOver && FForm->HandleAllocated()) VskShapeWindow(FForm->Handle(), FRoundCorner);
 }
 
 // The keyboard -------------------------------------------------------------------------------------------

@@ -114,7 +114,6 @@ private:
     bool SwitchChildKey(const MSG& Msg);
     void ControlButtonClick(TObject* Sender);
     void ShowMenu(TMainMenu* Menu);
-    void LinkMenu(bool Linked);
     TCustomForm* ActiveChild() const;
     // The client area the children share, in the client window's coordinates.
     TRect ChildArea() const;
