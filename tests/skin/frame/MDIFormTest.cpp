@@ -24,6 +24,7 @@
 
 #include <chrono>
 #include <cmath>
+#include <cstdlib>
 #include <cstdio>
 
 namespace {
@@ -297,6 +298,20 @@ TEST(MDIFrame, TilesChildrenSideBySideOrOneAboveTheOther) {
     PumpFor(20);
     EXPECT_EQ(TRect(0, 0, 996, 298), Window.ChildBounds(Second));
     EXPECT_EQ(TRect(0, 298, 996, 596), Window.ChildBounds(First));
+
+    // A minimized child stays where it is, and the others leave the row of icons at the bottom free.
+    TForm* Icon = Window.NewChild("Icon");
+    Icon->SetWindowState(wsMinimized);
+    PumpFor(20);
+    const TRect IconPlace = Window.ChildBounds(*Icon);
+    Window.Frame->Tile();
+    PumpFor(20);
+    EXPECT_EQ(IconPlace, Window.ChildBounds(*Icon));
+    const TRect FirstPlace = Window.ChildBounds(First);
+    const TRect SecondPlace = Window.ChildBounds(Second);
+    EXPECT_EQ(571, FirstPlace.Height());
+    EXPECT_EQ(571, SecondPlace.Height());
+    EXPECT_EQ(498, std::abs(FirstPlace.left - SecondPlace.left)) << "still side by side";
 }
 
 TEST(MDIFrame, KeysMoveBetweenChildrenCloseTheActiveOneAndOpenTheChildsMenu) {
