@@ -348,6 +348,12 @@ void TvskMDIForm::ChildStateChanged() {
     if (FTitleBar) FTitleBar->SetCaption(FForm->Caption());
 }
 
+// A child asks for its menu: the bar shows the menu the active child calls for now.
+void TvskMDIForm::ChildMenuRefreshed() {
+    UpdateMenu();
+    ChildStateChanged();
+}
+
 // The windows --------------------------------------------------------------------------------------------
 
 void TvskMDIForm::FormWndProc(TMessage& Message) {
@@ -375,7 +381,7 @@ void TvskMDIForm::ClientWndProc(TMessage& Message) {
     FClientSubclass->CallPrevious(Message);
     if (FDestroying) return;
     switch (Message.Msg) {
-    case WM_MDIREFRESHMENU: UpdateMenu(); [[fallthrough]];
+    case WM_MDIREFRESHMENU: ChildMenuRefreshed(); break;
     case WM_MDIMAXIMIZE:
     case WM_MDIRESTORE:
     case WM_MDIDESTROY: ChildStateChanged(); break;

@@ -111,6 +111,7 @@ private:
     void FormRecreated();
     void FormResized();
     void ChildStateChanged();
+    void ChildMenuRefreshed();
     bool SwitchChildKey(const MSG& Msg);
     void ControlButtonClick(TObject* Sender);
     void ShowMenu(TMainMenu* Menu);
