@@ -8,8 +8,10 @@
 #include "skin/controls/Vskmsnpopform.h"
 #include "skin/controls/Vskpanel.h"
 #include "skin/controls/Vskprogressbar.h"
+#include "skin/controls/Vskscrollbar.h"
 #include "skin/controls/Vskstatusbar.h"
 #include "skin/controls/Vsktoolbarspeedbutton.h"
+#include "skin/controls/Vsktrackbar.h"
 
 void RegisterSkinControlClasses() {
     RegisterClasses({&TvskButton::StaticClassInfo(), &TvskArrowButton::StaticClassInfo(),
@@ -17,5 +19,6 @@ void RegisterSkinControlClasses() {
                      &TvskToolBarSpeedButton::StaticClassInfo(), &TvskCheckBox::StaticClassInfo(),
                      &TvskRadioButton::StaticClassInfo(), &TvskImagePanel::StaticClassInfo(),
                      &TvskPanel::StaticClassInfo(), &TvskStatusBar::StaticClassInfo(),
-                     &TvskProgressBar::StaticClassInfo(), &TvskMSNPopForm::StaticClassInfo()});
+                     &TvskProgressBar::StaticClassInfo(), &TvskMSNPopForm::StaticClassInfo(),
+                     &TvskScrollBar::StaticClassInfo(), &TvskScrollTrackBar::StaticClassInfo()});
 }
