@@ -5,6 +5,8 @@
 #include "skin/controls/Vskcheckbox.h"
 #include "skin/controls/Vskimagebutton.h"
 #include "skin/controls/Vskimagepanel.h"
+#include "skin/controls/Vsklistview.h"
+#include "skin/controls/Vskmemo.h"
 #include "skin/controls/Vskmsnpopform.h"
 #include "skin/controls/Vskpanel.h"
 #include "skin/controls/Vskprogressbar.h"
@@ -20,5 +22,6 @@ void RegisterSkinControlClasses() {
                      &TvskRadioButton::StaticClassInfo(), &TvskImagePanel::StaticClassInfo(),
                      &TvskPanel::StaticClassInfo(), &TvskStatusBar::StaticClassInfo(),
                      &TvskProgressBar::StaticClassInfo(), &TvskMSNPopForm::StaticClassInfo(),
-                     &TvskScrollBar::StaticClassInfo(), &TvskScrollTrackBar::StaticClassInfo()});
+                     &TvskScrollBar::StaticClassInfo(), &TvskScrollTrackBar::StaticClassInfo(),
+                     &TvskListView::StaticClassInfo(), &TvskMemo::StaticClassInfo()});
 }
