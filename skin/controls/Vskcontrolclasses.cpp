@@ -3,6 +3,8 @@
 #include "framework/core/ClassRegistry.h"
 #include "skin/controls/Vskbutton.h"
 #include "skin/controls/Vskcheckbox.h"
+#include "skin/controls/Vskcheckgroup.h"
+#include "skin/controls/Vskgroupbox.h"
 #include "skin/controls/Vskimagebutton.h"
 #include "skin/controls/Vskimagepanel.h"
 #include "skin/controls/Vsklistview.h"
@@ -23,5 +25,7 @@ void RegisterSkinControlClasses() {
                      &TvskPanel::StaticClassInfo(), &TvskStatusBar::StaticClassInfo(),
                      &TvskProgressBar::StaticClassInfo(), &TvskMSNPopForm::StaticClassInfo(),
                      &TvskScrollBar::StaticClassInfo(), &TvskScrollTrackBar::StaticClassInfo(),
-                     &TvskListView::StaticClassInfo(), &TvskMemo::StaticClassInfo()});
+                     &TvskListView::StaticClassInfo(), &TvskMemo::StaticClassInfo(),
+                     &TvskGroupBox::StaticClassInfo(), &TvskCheckGroup::StaticClassInfo(),
+                     &TvskRadioGroup::StaticClassInfo()});
 }

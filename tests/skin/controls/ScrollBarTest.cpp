@@ -3,7 +3,9 @@
 // thumb, the keys, OnChange with its delta, and ranges that would divide by zero or go negative.
 #include "tests/skin/controls/SkinControlFixture.h"
 #include "tests/support/Messages.h"
+#include "tests/support/Pictures.h"
 #include "tests/support/Pixels.h"
+#include "tests/support/UserInput.h"
 
 #include "framework/win/forms/Timer.h"
 #include "skin/controls/Vskimagebutton.h"
@@ -108,7 +110,7 @@ TEST_F(ScrollBarTest, ArrowsShowTheirStripFramesPerStateUnderTheMouse) {
     const auto ShowsFrame = [](TvskImageButton& Arrow, int Frame, bool Turned) {
         const auto ExpectedFrame = StripFrame(WinXP, VSK_THEME_SCROLL_BAR_BUTTON_IMAGE, 6, Frame);
         const TBitmap& Expected = *ExpectedFrame;
-        const auto Shown = Painted(Arrow);
+        const auto Shown = PaintedImage(Arrow);
         for (int Y = 0; Y < Shown->Height(); ++Y)
             for (int X = 0; X < Shown->Width(); ++X) {
                 const TColor Want = Turned ? PixelAt(Expected, Expected.Width() - 1 - Y, X) : PixelAt(Expected, X, Y);
@@ -146,14 +148,14 @@ TEST_F(ScrollBarTest, TheThumbIsComposedOfTheTurnedPiecesOnTheStylesColour) {
     const auto TailPiece = StripFrame(MacOS, VSK_THEME_SCROLL_BAR_SLIDER_IMAGE, 3, 3);
     const TBitmap& Head = *HeadPiece;
     const TBitmap& Tail = *TailPiece;
-    const auto Shown = Painted(Thumb());
+    const auto Shown = PaintedImage(Thumb());
     const int Last = Shown->Height() - 1;
     for (int X = 0; X < Shown->Width(); ++X) {
         EXPECT_EQ(PixelAt(Head, 0, Head.Height() - 1 - X), PixelAt(*Shown, X, 0)) << X;
         EXPECT_EQ(PixelAt(Tail, Tail.Width() - 1, Tail.Height() - 1 - X), PixelAt(*Shown, X, Last)) << X;
     }
     Bar->SetPosition(100); // the thumb at the bottom leaves the top of the track bare
-    const auto TrackShown = Painted(Track());
+    const auto TrackShown = PaintedImage(Track());
     EXPECT_TRUE(AreaIs(*TrackShown, TRect(0, 0, Track().Width(), 10), TColor{0xC9C9C9}));
 }
 
