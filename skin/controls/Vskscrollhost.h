@@ -155,9 +155,12 @@ private:
         return this->IsDestroying() || (Owner && Owner->ComponentState().Contains(csDestroying));
     }
 
+    // The bar cuts its pictures afresh on every apply (dozens of bitmaps): it applies once, with the file
+    // theme's own apply standing in for the style's when the theme is what changed and the style is not.
     void StyleBar(TvskScrollBar& Bar) {
-        Bar.SetFileTheme(this->FileTheme());
-        Bar.SetUIStyle(this->UIStyle());
+        const bool NewTheme = Bar.FileTheme() != this->FileTheme();
+        if (NewTheme) Bar.SetFileTheme(this->FileTheme());
+        if (!NewTheme || Bar.UIStyle() != this->UIStyle()) Bar.SetUIStyle(this->UIStyle());
     }
 
     void OnVScrollBarChange(TObject*) { BarChanged(vskVertical); }
