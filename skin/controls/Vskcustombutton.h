@@ -16,6 +16,7 @@
 #include "framework/win/forms/FormTypes.h"
 #include "framework/win/graphics/Bitmap.h"
 #include "framework/win/windowing/CustomControl.h"
+#include "skin/controls/Vskbackdrop.h"
 #include "skin/controls/Vskbufferedcanvas.h"
 #include "skin/controls/Vskfacecache.h"
 #include "skin/themes/Vskfaces.h"
@@ -114,6 +115,8 @@ protected:
 
 private:
     void PaintBackground(TCanvas& Canvas);
+    // Repaints for a change of the button's own state, which leaves what lies behind it as it was.
+    void InvalidateState();
     void StartRepeat();
     void RepeatTick(TObject* Sender);
     void ReleaseHold();
@@ -155,5 +158,6 @@ private:
     // The style's faces by state, cut at the last style application.
     std::array<TBitmap, VskFaceStateCount> FFaces;
     TvskFaceCache FFaceCache;
+    TvskBackdrop FBackdrop;
     TvskBufferedCanvas FBuffer;
 };
