@@ -91,6 +91,23 @@ TEST_F(ListViewTest, BothHostsDrawTheStylesBorderColourOverTheirEdge) {
     }
 }
 
+// Where the two skinned bars meet, the native corner box does not show: the square takes the bars' colour.
+TEST_F(ListViewTest, TheSquareBetweenBothSkinnedBarsTakesTheirColour) {
+    List->SetUIStyle(BlueGlass);
+    List->Columns()->Items(0)->SetWidth(600);
+    auto* Across = Make<TvskScrollBar>(0, 0);
+    List->SetVScrollBar(Bar);
+    List->SetHScrollBar(Across);
+    ASSERT_TRUE(Bar->Visible() && Across->Visible());
+    List->Repaint();
+    PumpMessages();
+    const int Inside = VskHostBorderWidth + 1;
+    EXPECT_EQ(ColorToRGB(Bar->Color()), WindowPixel(*List, List->Width() - Inside, List->Height() - Inside));
+    EXPECT_EQ(ColorToRGB(Bar->Color()),
+              WindowPixel(*List, List->Width() - VskHostBorderWidth - Bar->Width(),
+                          List->Height() - VskHostBorderWidth - Across->Height()));
+}
+
 // Attaching and releasing -----------------------------------------------------------------------------------
 
 // The bar becomes a vertical sibling over the right edge inside the border, in front of the list, with the
