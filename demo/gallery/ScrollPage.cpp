@@ -69,7 +69,11 @@ void MakeList(TForm& Form, TvskUIStyle Style) {
     for (int Row = 0; Row < ListRows; ++Row) {
         TListItem* Item = List->Items()->Add();
         Item->SetCaption("WRKACTJOB SBS(QBATCH" + std::to_string(Row) + ")");
-        Item->SubItems()->Add("2024-05-0" + std::to_string(1 + Row % 9) + " 10:1" + std::to_string(Row % 10));
+        std::string Accessed = "2024-05-0";
+        Accessed += std::to_string(1 + Row % 9);
+        Accessed += " 10:1";
+        Accessed += std::to_string(Row % 10);
+        Item->SubItems()->Add(Accessed);
     }
     List->SetVScrollBar(MakeBar(Form, Style, vskVertical, 0, 0));
     List->SetHScrollBar(MakeBar(Form, Style, vskHorizontal, 0, 0));
