@@ -1,6 +1,7 @@
 #include "demo/gallery/ScrollPage.h"
 
-#include "framework/win/controls/Label.h"
+#include "demo/gallery/StateColumns.h"
+
 #include "framework/win/forms/Form.h"
 #include "skin/controls/Vskimagebutton.h"
 #include "skin/controls/Vsklistview.h"
@@ -14,10 +15,6 @@
 
 namespace {
 
-enum TColumn { colNormal, colHot, colPressed, colFocused, colDisabled, ColumnCount };
-constexpr std::array<const char*, ColumnCount> ColumnNames{"normal", "pointer over", "pressed", "focused",
-                                                          "disabled"};
-
 constexpr int Margin = 12;
 constexpr int LabelHeight = 18;
 constexpr int ColumnWidth = 104;
@@ -29,7 +26,7 @@ constexpr int HostTop = VerticalTop + VerticalLength + Margin;
 constexpr int HostHeight = 150;
 constexpr int ListWidth = 300;
 constexpr int MemoLeft = Margin + ListWidth + Margin;
-constexpr int PageWidth = 2 * Margin + ColumnCount * ColumnWidth;
+constexpr int PageWidth = 2 * Margin + StateColumnCount * ColumnWidth;
 constexpr int MemoWidth = PageWidth - MemoLeft - Margin;
 constexpr int PageHeight = HostTop + HostHeight + Margin;
 // The bars stand part of the way along, so that the thumb shows away from the arrows, with a thumb long
@@ -39,8 +36,8 @@ constexpr int ShownPage = 30;
 constexpr int ListRows = 30;
 constexpr int MemoLines = 24;
 
-std::array<TvskScrollBar*, ColumnCount> GHorizontal;
-std::array<TvskScrollBar*, ColumnCount> GVertical;
+std::array<TvskScrollBar*, StateColumnCount> GHorizontal;
+std::array<TvskScrollBar*, StateColumnCount> GVertical;
 
 TvskScrollBar* MakeBar(TForm& Form, TvskUIStyle Style, TvskProgressBarOrientation Axis, int Left, int Top) {
     auto* Bar = new TvskScrollBar(&Form);
@@ -96,13 +93,9 @@ void MakeMemo(TForm& Form, TvskUIStyle Style) {
 
 void Build(TForm& Form, TvskUIStyle Style) {
     Form.SetColor(GetInsideThemeColor(Style, VSK_THEME_FORM_BACKGROUND_COLOR));
-    for (int Column = 0; Column < ColumnCount; ++Column) {
-        auto* Label = new TLabel(&Form);
-        Label->SetParent(&Form);
-        Label->SetTransparent(true);
-        Label->SetCaption(ColumnNames[Column]);
+    AddStateColumnLabels(Form, Margin, Margin, ColumnWidth, LabelHeight);
+    for (int Column = 0; Column < StateColumnCount; ++Column) {
         const int Left = Margin + Column * ColumnWidth;
-        Label->SetBounds(Left, Margin, ColumnWidth, LabelHeight);
         GHorizontal[Column] = MakeBar(Form, Style, vskHorizontal, Left, HorizontalTop);
         GVertical[Column] = MakeBar(Form, Style, vskVertical, Left, VerticalTop);
         // Under the middle of the horizontal bar of its column.
@@ -116,7 +109,7 @@ void Build(TForm& Form, TvskUIStyle Style) {
 
 // The arrow under the pointer and the held one, as the mouse would make them; the held arrow neither takes
 // the capture nor repeats, so that every bar can be held at once and stays where it is.
-void PoseBar(TvskScrollBar& Bar, TColumn Column) {
+void PoseBar(TvskScrollBar& Bar, TStateColumn Column) {
     TvskImageButton& Arrow = Bar.IncButton();
     switch (Column) {
     case colHot: Arrow.Perform(CM_MOUSEENTER, 0, ParamOfPointer<TControl>(&Arrow)); break;
@@ -129,14 +122,14 @@ void PoseBar(TvskScrollBar& Bar, TColumn Column) {
     case colFocused: Bar.TrackBar().SetFocus(); break;
     case colDisabled: Bar.SetEnabled(false); break;
     case colNormal:
-    case ColumnCount: break;
+    case StateColumnCount: break;
     }
 }
 
 void Pose(TForm& Form, TvskUIStyle, void (*Shoot)(TForm& Form, const char* Suffix)) {
-    for (int Column = 0; Column < ColumnCount; ++Column) {
-        PoseBar(*GHorizontal[Column], static_cast<TColumn>(Column));
-        PoseBar(*GVertical[Column], static_cast<TColumn>(Column));
+    for (int Column = 0; Column < StateColumnCount; ++Column) {
+        PoseBar(*GHorizontal[Column], static_cast<TStateColumn>(Column));
+        PoseBar(*GVertical[Column], static_cast<TStateColumn>(Column));
     }
     Form.Repaint();
     Shoot(Form, nullptr);
