@@ -28,7 +28,10 @@ constexpr int ListWidth = 300;
 constexpr int MemoLeft = Margin + ListWidth + Margin;
 constexpr int PageWidth = 2 * Margin + StateColumnCount * ColumnWidth;
 constexpr int MemoWidth = PageWidth - MemoLeft - Margin;
-constexpr int PageHeight = HostTop + HostHeight + Margin;
+// Below them, the same pair disabled.
+constexpr int DisabledHostTop = HostTop + HostHeight + Margin;
+constexpr int DisabledHostHeight = 100;
+constexpr int PageHeight = DisabledHostTop + DisabledHostHeight + Margin;
 // The bars stand part of the way along, so that the thumb shows away from the arrows, with a thumb long
 // enough to show its caps and the body stretched between them.
 constexpr int ShownPosition = 35;
@@ -52,11 +55,11 @@ TvskScrollBar* MakeBar(TForm& Form, TvskUIStyle Style, TvskProgressBarOrientatio
     return Bar;
 }
 
-void MakeList(TForm& Form, TvskUIStyle Style) {
+TvskListView* MakeList(TForm& Form, TvskUIStyle Style, int Top, int Height) {
     auto* List = new TvskListView(&Form);
     List->SetParent(&Form);
     List->SetUIStyle(Style);
-    List->SetBounds(Margin, HostTop, ListWidth, HostHeight);
+    List->SetBounds(Margin, Top, ListWidth, Height);
     List->SetViewStyle(vsReport);
     List->SetRowSelect(true);
     List->Columns()->Add()->SetCaption("CL Command");
@@ -75,13 +78,14 @@ void MakeList(TForm& Form, TvskUIStyle Style) {
     List->SetVScrollBar(MakeBar(Form, Style, vskVertical, 0, 0));
     List->SetHScrollBar(MakeBar(Form, Style, vskHorizontal, 0, 0));
     List->SetItemIndex(2);
+    return List;
 }
 
-void MakeMemo(TForm& Form, TvskUIStyle Style) {
+TvskMemo* MakeMemo(TForm& Form, TvskUIStyle Style, int Top, int Height) {
     auto* Memo = new TvskMemo(&Form);
     Memo->SetParent(&Form);
     Memo->SetUIStyle(Style);
-    Memo->SetBounds(MemoLeft, HostTop, MemoWidth, HostHeight);
+    Memo->SetBounds(MemoLeft, Top, MemoWidth, Height);
     Memo->SetWordWrap(false);
     std::string Text;
     for (int Line = 0; Line < MemoLines; ++Line)
@@ -89,6 +93,7 @@ void MakeMemo(TForm& Form, TvskUIStyle Style) {
     Memo->SetText(Text);
     Memo->SetVScrollBar(MakeBar(Form, Style, vskVertical, 0, 0));
     Memo->SetHScrollBar(MakeBar(Form, Style, vskHorizontal, 0, 0));
+    return Memo;
 }
 
 void Build(TForm& Form, TvskUIStyle Style) {
@@ -103,8 +108,10 @@ void Build(TForm& Form, TvskUIStyle Style) {
         for (TvskScrollBar* Bar : {GHorizontal[Column], GVertical[Column]})
             Bar->SetPageSize(ShownPage);
     }
-    MakeList(Form, Style);
-    MakeMemo(Form, Style);
+    MakeList(Form, Style, HostTop, HostHeight);
+    MakeMemo(Form, Style, HostTop, HostHeight);
+    MakeList(Form, Style, DisabledHostTop, DisabledHostHeight)->SetEnabled(false);
+    MakeMemo(Form, Style, DisabledHostTop, DisabledHostHeight)->SetEnabled(false);
 }
 
 // The arrow under the pointer and the held one, as the mouse would make them; the held arrow neither takes

@@ -65,8 +65,12 @@ public:
         if (FSelfScroll || this->IsLoading() || !this->HandleAllocated()) return;
         const TvskFlagScope Scrolling(FScrolling);
         for (const TvskProgressBarOrientation Axis : {vskVertical, vskHorizontal})
-            if (TvskScrollBar* Bar = FBars[Axis])
+            if (TvskScrollBar* Bar = FBars[Axis]) {
                 CopyNativeBar(*Bar, ReadNativeBar(this->Handle(), Axis), BarShowable(Axis), KeepsDeadBarsShown());
+                // The platform leaves a disabled control's bars looking alive; the skinned ones, being
+                // windows of their own, would still scroll it.
+                if (!this->Enabled()) Bar->SetEnabled(false);
+            }
     }
     // Lays the skinned bars over the host's edges (in the parent's coordinates), then copies the native state.
     void UpdateScrollBarsPos() {

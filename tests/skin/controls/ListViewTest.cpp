@@ -6,6 +6,7 @@
 
 #include "framework/win/graphics/ColorConversion.h"
 #include "framework/win/graphics/DeviceContexts.h"
+#include "skin/controls/Vskimagebutton.h"
 #include "skin/controls/Vskimagepanel.h"
 #include "skin/controls/Vsklistview.h"
 #include "skin/controls/Vskmemo.h"
@@ -106,6 +107,24 @@ TEST_F(ListViewTest, TheSquareBetweenBothSkinnedBarsTakesTheirColour) {
     EXPECT_EQ(ColorToRGB(Bar->Color()),
               WindowPixel(*List, List->Width() - VskHostBorderWidth - Bar->Width(),
                           List->Height() - VskHostBorderWidth - Across->Height()));
+}
+
+// A disabled list cannot be scrolled through its skinned bar; enabled again, it can.
+TEST_F(ListViewTest, ADisabledListDisablesItsSkinnedBar) {
+    List->SetVScrollBar(Bar);
+    ASSERT_TRUE(Bar->Visible());
+    List->SetEnabled(false);
+    EXPECT_FALSE(Bar->Enabled());
+    EXPECT_FALSE(Track().Enabled());
+    Bar->IncButton().Perform(WM_LBUTTONDOWN, MK_LBUTTON, PointToLParam({3, 3}));
+    EXPECT_EQ(nullptr, Bar->IncButton().RepeatTimer());
+    Bar->IncButton().Perform(WM_LBUTTONUP, 0, PointToLParam({3, 3}));
+    Track().Perform(WM_LBUTTONDOWN, MK_LBUTTON, PointToLParam({Track().Width() / 2, Track().Height() - 2}));
+    Track().Perform(WM_LBUTTONUP, 0, PointToLParam({Track().Width() / 2, Track().Height() - 2}));
+    EXPECT_EQ(0, Bar->Position());
+    EXPECT_EQ(0, TopRow());
+    List->SetEnabled(true);
+    EXPECT_TRUE(Bar->Enabled());
 }
 
 // Attaching and releasing -----------------------------------------------------------------------------------
