@@ -15,9 +15,9 @@
 #include "framework/core/Events.h"
 #include "framework/win/forms/FormTypes.h"
 #include "framework/win/graphics/Bitmap.h"
+#include "framework/win/graphics/Canvas.h"
 #include "framework/win/windowing/CustomControl.h"
 #include "skin/controls/Vskbackdrop.h"
-#include "skin/controls/Vskbufferedcanvas.h"
 #include "skin/controls/Vskfacecache.h"
 #include "skin/themes/Vskfaces.h"
 #include "skin/themes/Vskthemed.h"
@@ -159,5 +159,4 @@ private:
     std::array<TBitmap, VskFaceStateCount> FFaces;
     TvskFaceCache FFaceCache;
     TvskBackdrop FBackdrop;
-    TvskBufferedCanvas FBuffer;
 };
