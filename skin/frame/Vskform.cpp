@@ -30,6 +30,7 @@ constexpr int InitialMenuBarHeight = 22;
 constexpr DWORD CaptionBits = WS_CAPTION;
 // Recompute the frame, and nothing else.
 constexpr UINT FrameChangedFlags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED;
+constexpr UINT KeepClientFlags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
 constexpr const char* PanelSelfMessage = "Sorry, you can't select the Form assign to FormPanel property";
 constexpr const char* SystemMenuMessageName = "VantrelSkinnedSystemMenu";
 
@@ -52,6 +53,26 @@ void SetCaptionBits(HWND Window, bool On) {
     if (Wanted == Style) return;
     ::SetWindowLongPtrA(Window, GWL_STYLE, Wanted);
     ::SetWindowPos(Window, nullptr, 0, 0, 0, 0, FrameChangedFlags);
+}
+
+SIZE ClientSize(HWND Window) {
+    RECT Client;
+    ::GetClientRect(Window, &Client);
+    return {Client.right, Client.bottom};
+}
+
+// Taking the caption over, and handing it back, leaves the client area as it was: the layout inside it was made
+// for that size, and the title bar that stands in for the caption lies inside it. (A window made anew by the
+// framework keeps its outer bounds instead, so the caption bits that come with it go without this.)
+void SetCaptionBitsKeepingClient(HWND Window, bool On) {
+    const SIZE Before = ClientSize(Window);
+    SetCaptionBits(Window, On);
+    const SIZE After = ClientSize(Window);
+    if (::IsZoomed(Window) || ::IsIconic(Window) || (Before.cx == After.cx && Before.cy == After.cy)) return;
+    RECT Bounds;
+    ::GetWindowRect(Window, &Bounds);
+    ::SetWindowPos(Window, nullptr, 0, 0, Bounds.right - Bounds.left + Before.cx - After.cx,
+                   Bounds.bottom - Bounds.top + Before.cy - After.cy, KeepClientFlags);
 }
 
 // Border styles whose frame the skinned frame can stand in for keep their own; the others become dialogs.
@@ -128,7 +149,7 @@ void TvskForm::TakeOver(TCustomForm& Host) {
     Host.SetWindowProc([this](TMessage& Message) { NewParentWndProc(Message); });
     TvskFormKeys::Register(*this);
     FTookOver = true;
-    SetCaptionBits(Host.Handle(), false);
+    SetCaptionBitsKeepingClient(Host.Handle(), false);
 }
 
 // Setting the caption bits again and handing the window procedure back makes the host an ordinary window.
@@ -139,7 +160,7 @@ void TvskForm::Release() {
     FHostForm->SetWindowProc(FOldWndProc);
     if (FHostForm->ComponentState().Contains(csDestroying) || !FHostForm->HandleAllocated()) return;
     ::SetWindowRgn(FHostForm->Handle(), nullptr, TRUE);
-    SetCaptionBits(FHostForm->Handle(), true);
+    SetCaptionBitsKeepingClient(FHostForm->Handle(), true);
 }
 
 void TvskForm::Destroying() {

@@ -52,6 +52,30 @@ TEST(FormTakeOver, StripsTheCaptionAndHandsTheHostBackWhenRemoved) {
     Host.reset();
 }
 
+// A window description sets the client size before the skinned form is made: its layout must keep fitting.
+TEST(FormTakeOver, TheClientAreaKeepsItsSizeWhenTheCaptionGoesAndComesBack) {
+    auto Host = std::make_unique<TForm>(Application);
+    Host->SetBorderStyle(bsDialog);
+    Host->SetClientWidth(HostClientWidth);
+    Host->SetClientHeight(HostClientHeight);
+    RECT Before;
+    ::GetWindowRect(Host->Handle(), &Before);
+    auto* Skin = new TvskForm(Host.get());
+    EXPECT_EQ(Host->ClientWidth(), HostClientWidth);
+    EXPECT_EQ(Host->ClientHeight(), HostClientHeight);
+    RECT Skinned;
+    ::GetWindowRect(Host->Handle(), &Skinned);
+    EXPECT_LT(Skinned.bottom - Skinned.top, Before.bottom - Before.top) << "the caption's rows are gone";
+
+    Host->RecreateWnd();
+    PumpFor(20);
+    EXPECT_EQ(Host->ClientHeight(), HostClientHeight) << "a window made anew keeps its size";
+
+    delete Skin;
+    EXPECT_EQ(Host->ClientWidth(), HostClientWidth);
+    EXPECT_EQ(Host->ClientHeight(), HostClientHeight);
+}
+
 TEST(FormTakeOver, BorderStylesThatCannotHostTheFrameBecomeDialogs) {
     const std::pair<TFormBorderStyle, TFormBorderStyle> Cases[] = {
         {bsNone, bsDialog},       {bsSingle, bsDialog}, {bsToolWindow, bsDialog},
