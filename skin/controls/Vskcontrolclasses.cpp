@@ -7,6 +7,7 @@
 #include "skin/controls/Vskimagepanel.h"
 #include "skin/controls/Vskmsnpopform.h"
 #include "skin/controls/Vskpanel.h"
+#include "skin/controls/Vskpopupmenu.h"
 #include "skin/controls/Vskprogressbar.h"
 #include "skin/controls/Vskstatusbar.h"
 #include "skin/controls/Vsktoolbarspeedbutton.h"
@@ -17,5 +18,6 @@ void RegisterSkinControlClasses() {
                      &TvskToolBarSpeedButton::StaticClassInfo(), &TvskCheckBox::StaticClassInfo(),
                      &TvskRadioButton::StaticClassInfo(), &TvskImagePanel::StaticClassInfo(),
                      &TvskPanel::StaticClassInfo(), &TvskStatusBar::StaticClassInfo(),
-                     &TvskProgressBar::StaticClassInfo(), &TvskMSNPopForm::StaticClassInfo()});
+                     &TvskProgressBar::StaticClassInfo(), &TvskMSNPopForm::StaticClassInfo(),
+                     &TvskPopupMenu::StaticClassInfo()});
 }
