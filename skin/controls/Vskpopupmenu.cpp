@@ -45,11 +45,17 @@ void TvskPopupMenu::MenuAdded() {
 }
 
 void TvskPopupMenu::MeasureItem(TObject* Sender, TCanvas* Canvas, int& Width, int& Height) {
-    FLook.MeasureItem(*static_cast<TMenuItem*>(Sender), *Canvas, Width, Height);
+    const auto& Item = *static_cast<TMenuItem*>(Sender);
+    FLook.MeasureItem(Item, *Canvas, Width, Height, WideCaption(Item));
 }
 
 void TvskPopupMenu::DrawItem(TObject* Sender, TCanvas* Canvas, const TRect& Rect, bool Selected) {
-    FLook.DrawItem(*static_cast<TMenuItem*>(Sender), *Canvas, Rect, Selected, Images(), FCheckMarks.List());
+    const auto& Item = *static_cast<TMenuItem*>(Sender);
+    FLook.DrawItem(Item, *Canvas, Rect, Selected, Images(), FCheckMarks.List(), WideCaption(Item));
+}
+
+std::wstring TvskPopupMenu::WideCaption(const TMenuItem&) const {
+    return {};
 }
 
 void TvskPopupMenu::Loaded() {

@@ -7,6 +7,8 @@
 #include "skin/controls/Vskmenulook.h"
 #include "skin/themes/Vskthemed.h"
 
+#include <string>
+
 class TvskPopupMenu : public TvskThemed<TPopupMenu> {
     VSK_CLASS(TvskPopupMenu, TvskThemed<TPopupMenu>)
 
@@ -60,6 +62,8 @@ public:
     void Loaded() override;
 
 protected:
+    // The UTF-16 text an item shows instead of its caption; empty for the caption itself.
+    virtual std::wstring WideCaption(const TMenuItem& Item) const;
     // Nothing is repainted: a menu's items are drawn when it is next shown.
     void ApplyUIStyle(const TvskThemeSource& Theme) override;
     // A changed structure may bring items that do not draw through this menu yet.
