@@ -2,13 +2,14 @@
 
 #include "demo/gallery/ButtonsPage.h"
 #include "demo/gallery/FramePage.h"
+#include "demo/gallery/GroupsPage.h"
 #include "demo/gallery/PanelsPage.h"
 #include "demo/gallery/PlainPage.h"
 #include "demo/gallery/ProgressPage.h"
 
 std::span<const TGalleryPage> GalleryPages() {
     static const TGalleryPage Pages[] = {
-        PlainPage, FramePage, ButtonsPage, PanelsPage, ProgressPage,
+        PlainPage, FramePage, ButtonsPage, PanelsPage, ProgressPage, GroupsPage,
     };
     return Pages;
 }

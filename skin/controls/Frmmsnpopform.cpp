@@ -2,10 +2,10 @@
 
 #include "framework/core/Exceptions.h"
 #include "framework/core/Properties.h"
+#include "framework/core/ScopedCount.h"
 #include "framework/win/controls/Label.h"
 #include "framework/win/forms/Timer.h"
 #include "framework/win/graphics/DeviceContexts.h"
-#include "framework/win/graphics/OffscreenBuffer.h"
 #include "framework/win/windowing/WindowClasses.h"
 #include "skin/themes/Vskpublic.h"
 
@@ -59,22 +59,12 @@ void InvalidateTree(TWinControl& Control) {
 }
 } // namespace
 
-// Counts the form busy while code of its own runs further up the stack, also when that code throws.
-class TfrmMSNPopForm::TBusyScope {
-public:
-    explicit TBusyScope(TfrmMSNPopForm& Form) : FForm(Form) { ++FForm.FBusy; }
-    ~TBusyScope() { --FForm.FBusy; }
-    TBusyScope(const TBusyScope&) = delete;
-    TBusyScope& operator=(const TBusyScope&) = delete;
-
-private:
-    TfrmMSNPopForm& FForm;
-};
-
 TfrmMSNPopForm::TfrmMSNPopForm(TComponent* AOwner) : TForm(AOwner) {
-    // The picture covers every pixel: nothing to erase.
+    // The picture covers every pixel: nothing to erase. The picture and the labels on it are drawn off-screen
+    // and reach the window in one BitBlt.
     TControlStyle Style = ControlStyle();
     SetControlStyle(Style.Include(csOpaque));
+    SetDoubleBuffered(true);
     ReadDescriptionResource(ProgramInstance());
     FBackground.LoadFromResourceName(ProgramInstance(), BackgroundName);
     SetClientWidth(FBackground.Width());
@@ -106,26 +96,6 @@ void TfrmMSNPopForm::CreateParams(TCreateParams& Params) {
     Params.WndParent = ::GetDesktopWindow();
 }
 
-void TfrmMSNPopForm::WndProc(TMessage& Message) {
-    switch (Message.Msg) {
-    case WM_PAINT: WMPaint(Message); break;
-    default: inherited::WndProc(Message); break;
-    }
-}
-
-// The picture and the labels on it are drawn off-screen and reach the window in one BitBlt. A WM_PAINT that
-// brings its own DC (a parent painting, PaintTo) is drawn straight into it.
-void TfrmMSNPopForm::WMPaint(TMessage& Message) {
-    if (const auto Given = reinterpret_cast<HDC>(Message.WParam)) {
-        PaintHandler(Given);
-        return;
-    }
-    const TPaintDC Paint(Handle());
-    const TOffscreenBuffer Buffer(Paint.Handle(), ClientWidth(), ClientHeight());
-    PaintHandler(Buffer.DC());
-    Buffer.CopyTo(Paint.Handle());
-}
-
 // Also what WM_PRINTCLIENT draws, which is how AnimateWindow sees the window's content while it slides.
 void TfrmMSNPopForm::PaintWindow(HDC DC) {
     const TBitmapSourceDC Source(FBackground);
@@ -144,7 +114,7 @@ void TfrmMSNPopForm::UpdateShowing() {
 }
 
 void TfrmMSNPopForm::Slide(DWORD Flags) {
-    const TBusyScope Busy(*this);
+    const TScopedCount Busy(FBusy);
     FSlideFlags = Flags;
     try {
         SetVisible((Flags & AW_HIDE) == 0);
@@ -187,7 +157,7 @@ void TfrmMSNPopForm::CloseWindow() {
 
 // The hook is copied first: a handler that destroys the component clears the hooks while it runs.
 void TfrmMSNPopForm::Raise(const TNotifyEvent& Hook) {
-    const TBusyScope Busy(*this);
+    const TScopedCount Busy(FBusy);
     const TNotifyEvent Copy = Hook;
     Copy(this);
 }

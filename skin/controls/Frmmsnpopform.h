@@ -66,19 +66,15 @@ public:
 
 protected:
     void CreateParams(TCreateParams& Params) override;
-    void WndProc(TMessage& Message) override;
     void PaintWindow(HDC DC) override;
     void UpdateShowing() override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
 
 private:
-    class TBusyScope;
-
     void Clicked(const TNotifyEvent& Hook);
     void Slide(DWORD Flags);
     void MakeTopmost();
     void Raise(const TNotifyEvent& Hook);
-    void WMPaint(TMessage& Message);
 
     TLabel* lbl_title = nullptr;
     TLabel* lbl_text = nullptr;
@@ -92,5 +88,5 @@ private:
     bool FClosedByBox = false;
     DWORD FSlideFlags = 0; // the AnimateWindow flags of the showing or hiding under way; 0 for one at once
     TTickSource FTickSource = ::GetTickCount;
-    int FBusy = 0;
+    int FBusy = 0; // code of its own running further up the stack
 };

@@ -77,6 +77,15 @@ void TvskCheckBox::Click() {
     SetChecked(!FChecked);
 }
 
+void TvskCheckBox::SetTransparent(bool Value) {
+    FTransparent = Value;
+    Invalidate();
+}
+
+bool TvskCheckBox::ShowsFocus() const {
+    return Focused() && TabStop();
+}
+
 void TvskCheckBox::SetAutoSize(bool Value) {
     FAutoSize = Value;
     ApplyAutoSize();
@@ -98,8 +107,12 @@ void TvskCheckBox::ApplyAutoSize() {
 void TvskCheckBox::Paint() {
     const TRect Client = ClientRect();
     TCanvas& Target = FBuffer.Begin(Canvas(), Client.Width(), Client.Height());
-    Target.Brush().SetColor(Color());
-    Target.FillRect(Client);
+    if (FTransparent && Parent()) {
+        DoTrans(Target, *this);
+    } else {
+        Target.Brush().SetColor(Color());
+        Target.FillRect(Client);
+    }
     const TBitmap& Marked = Mark();
     if (!Marked.Empty()) Target.Draw(MarkLeft, (Client.Height() - Marked.Height()) / 2, Marked);
     TvskBufferedCanvas::UseFont(Target, *Font());
@@ -108,7 +121,7 @@ void TvskCheckBox::Paint() {
     const int TextX = Marked.Width() + CaptionGap + 1;
     Target.Brush().SetStyle(bsClear);
     Target.TextOut(TextX, TextY, Caption());
-    if (Focused() && TabStop()) {
+    if (ShowsFocus()) {
         Target.Brush().SetStyle(bsSolid);
         Target.DrawFocusRect(
             TRect(TextX - 1, TextY, Client.Width(), TextY + Target.TextHeight(MeasureText) + TextPadding));

@@ -27,10 +27,16 @@ public:
     virtual void SetChecked(bool Value);
     bool AutoSize() const { return FAutoSize; }
     void SetAutoSize(bool Value);
+    // See-through box: what lies behind it shows round the mark and the caption (the items of a see-through
+    // button group).
+    bool Transparent() const { return FTransparent; }
+    void SetTransparent(bool Value);
 
     void Click() override;
 
 protected:
+    // Whether the focus rectangle is drawn now: while focused, on a box the Tab key stops at.
+    virtual bool ShowsFocus() const;
     // The strip of the mark and whether its mask colour is see-through.
     virtual int MarkThemeIndex() const;
     virtual bool MarkTransparent() const { return false; }
@@ -50,6 +56,7 @@ private:
 
     bool FChecked = false;
     bool FAutoSize = true;
+    bool FTransparent = false;
     WPARAM FKeyPressed = 0; // Space or Enter pressed on this control and not let go yet
     // The marks by [checked][enabled], cut at the last style application.
     std::array<std::array<TBitmap, 2>, 2> FMarks;

@@ -3,6 +3,8 @@
 #include "framework/core/ClassRegistry.h"
 #include "skin/controls/Vskbutton.h"
 #include "skin/controls/Vskcheckbox.h"
+#include "skin/controls/Vskcheckgroup.h"
+#include "skin/controls/Vskgroupbox.h"
 #include "skin/controls/Vskimagebutton.h"
 #include "skin/controls/Vskimagepanel.h"
 #include "skin/controls/Vskmsnpopform.h"
@@ -19,5 +21,6 @@ void RegisterSkinControlClasses() {
                      &TvskRadioButton::StaticClassInfo(), &TvskImagePanel::StaticClassInfo(),
                      &TvskPanel::StaticClassInfo(), &TvskStatusBar::StaticClassInfo(),
                      &TvskProgressBar::StaticClassInfo(), &TvskMSNPopForm::StaticClassInfo(),
-                     &TvskPopupMenu::StaticClassInfo()});
+                     &TvskGroupBox::StaticClassInfo(), &TvskCheckGroup::StaticClassInfo(),
+                     &TvskRadioGroup::StaticClassInfo(), &TvskPopupMenu::StaticClassInfo()});
 }

@@ -2,8 +2,6 @@
 
 #include "framework/core/Properties.h"
 #include "framework/win/graphics/Bitmap.h"
-#include "framework/win/graphics/CanvasDCScope.h"
-#include "framework/win/graphics/OffscreenBuffer.h"
 #include "framework/win/graphics/Picture.h"
 #include "skin/themes/Vskpublic.h"
 
@@ -147,26 +145,22 @@ void TvskProgressBar::ApplyUIStyle(const TvskThemeSource& Theme) {
     Invalidate();
 }
 
-// The whole face goes to an off-screen bitmap and reaches the screen in one BitBlt; the background is never
-// erased first (the panel is opaque, so WM_ERASEBKGND leaves the window alone).
+// Drawn straight on the canvas: the panel paints double-buffered, so the whole face goes to one off-screen
+// bitmap and reaches the screen in one BitBlt, and the background is never erased first.
 void TvskProgressBar::Paint() {
+    TCanvas& Face = Canvas();
     const TRect Client = ClientRect();
     const int W = Client.Width();
     const int H = Client.Height();
-    TOffscreenBuffer Buffer(Canvas().Handle(), W, H);
-    TCanvas Face;
-    {
-        TCanvasDCScope Drawing(Face, Buffer.DC());
-        if (FOrientation == vskVertical)
-            PaintVertical(Face, W, H);
-        else
-            PaintHorizontal(Face, W, H);
-        if (FShowCaption && (!FSmartShowCaption || FPosition != FMin)) PaintCaption(Face, W, H);
-        Face.Brush().SetStyle(bsSolid);
-        Face.Brush().SetColor(FBorderColor);
-        Face.FrameRect(Client);
-    }
-    Buffer.CopyTo(Canvas().Handle());
+    Face.Brush().SetStyle(bsSolid);
+    if (FOrientation == vskVertical)
+        PaintVertical(Face, W, H);
+    else
+        PaintHorizontal(Face, W, H);
+    if (FShowCaption && (!FSmartShowCaption || FPosition != FMin)) PaintCaption(Face, W, H);
+    Face.Brush().SetStyle(bsSolid);
+    Face.Brush().SetColor(FBorderColor);
+    Face.FrameRect(Client);
 }
 
 void TvskProgressBar::PaintHorizontal(TCanvas& Canvas, int Width, int Height) {

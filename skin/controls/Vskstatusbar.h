@@ -1,8 +1,10 @@
-// TvskStatusBar: the platform's status bar in the style's form colour, with a size grip of its own drawn over
-// the platform's one. On a maximized form the bar ignores the mouse altogether (no grip to size with).
+// TvskStatusBar: the platform's status bar in the style's form colour, with a size grip of its own. On a
+// maximized form the bar ignores the mouse altogether (no grip to size with).
 //
-// The bar's window goes without the platform's visual theme: a themed status bar paints the theme's
-// background and ignores the colour it is given.
+// The platform's control keeps the bar's layout (the panels' places, the grip's hit area) but we paint all of
+// it: background, panels with their bevels and texts, the simple text, owner-drawn panels (OnDrawPanel) and
+// the grip, double-buffered. A status bar painted by the platform follows its visual theme, which ignores the
+// colour it is given; painting it ourselves needs no theme library to switch the theme off.
 #pragma once
 
 #include "framework/win/controls/StatusBar.h"
@@ -21,13 +23,16 @@ public:
 
 protected:
     void ApplyUIStyle(const TvskThemeSource& Theme) override;
-    void WindowCreated() override;
+    void PaintWindow(HDC DC) override;
     void WndProc(TMessage& Message) override;
 
 private:
     bool FormMaximized() const;
     bool FormSizeable() const;
-    void WMNCHitTest(TMessage& Message);
-    void WMPaint(TMessage& Message);
+    // Where the platform's layout puts part Index (the simple text's part while SimplePanel).
+    TRect PartRect(int Index);
+    void PaintPanel(TCanvas& Canvas, int Index);
+    void PaintText(TCanvas& Canvas, const std::string& Text, TRect Rect, TAlignment Alignment);
     void PaintGrip(TCanvas& Canvas);
+    void WMNCHitTest(TMessage& Message);
 };

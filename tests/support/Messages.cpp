@@ -25,6 +25,12 @@ bool PumpUntil(const std::function<bool()>& Done, int Milliseconds) {
     return Done();
 }
 
+// A last round after the time is up: what the final pause let arrive is handled too.
+void PumpFor(int Milliseconds) {
+    PumpUntil([] { return false; }, Milliseconds);
+    Application->ProcessMessages();
+}
+
 TMessageLog::TMessageLog(TControl& Control) : FControl(Control), FSaved(Control.WindowProc()) {
     FControl.SetWindowProc([this](TMessage& Message) {
         FMessages.push_back(Message);

@@ -13,6 +13,8 @@ class TControl;
 void PumpMessages();
 // Handles messages until Done() says so or Milliseconds have passed; returns Done().
 bool PumpUntil(const std::function<bool()>& Done, int Milliseconds);
+// Handles messages for Milliseconds: for what takes its time to arrive and gives no sign that it has.
+void PumpFor(int Milliseconds);
 
 // Records the messages that reach a control's window procedure while it lives, passing them on.
 class TMessageLog {

@@ -55,15 +55,38 @@ int RightmostOf(const TBitmap& Bitmap, const TRect& Rect, TColor Color) {
     return Right;
 }
 
-TRect InkBounds(const TBitmap& Bitmap, TColor Background) {
+namespace {
+// The smallest rectangle holding every pixel whose colour Counts.
+template<class F>
+TRect BoundsWhere(const TBitmap& Bitmap, F Counts) {
     TRect Bounds(Bitmap.Width(), Bitmap.Height(), 0, 0);
     for (int Y = 0; Y < Bitmap.Height(); ++Y)
         for (int X = 0; X < Bitmap.Width(); ++X)
-            if (PixelAt(Bitmap, X, Y) != Background) {
+            if (Counts(PixelAt(Bitmap, X, Y))) {
                 Bounds.left = std::min<LONG>(Bounds.left, X);
                 Bounds.top = std::min<LONG>(Bounds.top, Y);
                 Bounds.right = std::max<LONG>(Bounds.right, X + 1);
                 Bounds.bottom = std::max<LONG>(Bounds.bottom, Y + 1);
             }
     return Bounds.IsEmpty() ? TRect() : Bounds;
+}
+} // namespace
+
+TRect InkBounds(const TBitmap& Bitmap, TColor Background) {
+    return BoundsWhere(Bitmap, [Background](TColor Pixel) { return Pixel != Background; });
+}
+
+TRect ColorBounds(const TBitmap& Bitmap, TColor Color) {
+    return BoundsWhere(Bitmap, [Color](TColor Pixel) { return Pixel == Color; });
+}
+
+bool SameArea(const TBitmap& A, const TRect& Area, const TBitmap& B) {
+    for (int Y = 0; Y < Area.Height(); ++Y)
+        for (int X = 0; X < Area.Width(); ++X)
+            if (PixelAt(A, Area.left + X, Area.top + Y) != PixelAt(B, X, Y)) return false;
+    return true;
+}
+
+bool SameImages(const TBitmap& A, const TBitmap& B) {
+    return SameArea(A, TRect(0, 0, A.Width(), A.Height()), B);
 }

@@ -20,3 +20,9 @@ bool AreaHas(const TBitmap& Bitmap, const TRect& Rect, TColor Color);
 int RightmostOf(const TBitmap& Bitmap, const TRect& Rect, TColor Color);
 // The smallest rectangle holding every pixel that is not Background (empty when there is none).
 TRect InkBounds(const TBitmap& Bitmap, TColor Background);
+// The smallest rectangle holding every pixel of Color (empty when there is none).
+TRect ColorBounds(const TBitmap& Bitmap, TColor Color);
+// True when Area of A holds the same pixels as B from its top-left corner.
+bool SameArea(const TBitmap& A, const TRect& Area, const TBitmap& B);
+// True when two bitmaps of one size hold the same pixels.
+bool SameImages(const TBitmap& A, const TBitmap& B);

@@ -37,13 +37,6 @@ struct ButtonTest : ::testing::Test {
         Ok->OnClick = [this](TObject*) { ++OkClicks; };
         Cancel->OnClick = [this](TObject*) { ++CancelClicks; };
     }
-
-    // A key typed into the focused control, through the application's message loop.
-    void PressKey(WORD Key) {
-        ::PostMessageA(::GetFocus(), WM_KEYDOWN, Key, 1);
-        ::PostMessageA(::GetFocus(), WM_KEYUP, Key, 1);
-        PumpMessages();
-    }
 };
 
 } // namespace
@@ -62,10 +55,10 @@ TEST_F(ButtonTest, EnterPressesTheDefaultButtonAndEscapeTheCancelButton) {
     List->SetFocus();
     ASSERT_EQ(List->Handle(), ::GetFocus());
     EXPECT_TRUE(::GetWindowLongA(Ok->Handle(), GWL_STYLE) & BS_DEFPUSHBUTTON);
-    PressKey(VK_RETURN);
+    TypeKey(VK_RETURN);
     EXPECT_EQ(1, OkClicks);
     EXPECT_EQ(0, CancelClicks);
-    PressKey(VK_ESCAPE);
+    TypeKey(VK_ESCAPE);
     EXPECT_EQ(1, CancelClicks);
     EXPECT_EQ(1, OkClicks);
 }
@@ -76,7 +69,7 @@ TEST_F(ButtonTest, WhileAButtonHasTheFocusEnterPressesThatButton) {
     ASSERT_EQ(Cancel->Handle(), ::GetFocus());
     // The focused button shows the default frame instead of the default button.
     EXPECT_FALSE(::GetWindowLongA(Ok->Handle(), GWL_STYLE) & BS_DEFPUSHBUTTON);
-    PressKey(VK_RETURN);
+    TypeKey(VK_RETURN);
     EXPECT_EQ(1, CancelClicks);
     EXPECT_EQ(0, OkClicks);
     List->SetFocus();

@@ -4,6 +4,7 @@
 #include "tests/skin/controls/SkinControlFixture.h"
 #include "tests/support/HandleSnapshot.h"
 #include "tests/support/Messages.h"
+#include "tests/support/Pictures.h"
 #include "tests/support/Pixels.h"
 #include "tests/support/UserInput.h"
 
@@ -97,15 +98,15 @@ TEST_F(SkinnedButtonTest, EachStateShowsItsFrameOfTheStrip) {
     Button->OnMouseEnter = [&](TObject*) { ++Entered; };
     Button->OnMouseExit = [&](TObject*) { ++Left; };
 
-    EXPECT_TRUE(ShowsFrame(*Painted(*Button), Strip, 0));
+    EXPECT_TRUE(ShowsFrame(*PaintedImage(*Button), Strip, 0));
     MouseMove(*Button, 5, 5);
     EXPECT_TRUE(Button->MouseOn());
-    EXPECT_TRUE(ShowsFrame(*Painted(*Button), Strip, 1));
+    EXPECT_TRUE(ShowsFrame(*PaintedImage(*Button), Strip, 1));
     MouseDown(*Button, 5, 5);
-    EXPECT_TRUE(ShowsFrame(*Painted(*Button), Strip, 2));
+    EXPECT_TRUE(ShowsFrame(*PaintedImage(*Button), Strip, 2));
     MouseMove(*Button, -20, 5);
     EXPECT_FALSE(Button->MouseIsDown());
-    EXPECT_TRUE(ShowsFrame(*Painted(*Button), Strip, 0));
+    EXPECT_TRUE(ShowsFrame(*PaintedImage(*Button), Strip, 0));
     MouseUp(*Button, -20, 5);
     EXPECT_EQ(0, Clicks);
     EXPECT_EQ(1, Entered);
@@ -113,14 +114,14 @@ TEST_F(SkinnedButtonTest, EachStateShowsItsFrameOfTheStrip) {
 
     MouseMove(*Button, 5, 5);
     Button->SetEnabled(false);
-    EXPECT_TRUE(ShowsFrame(*Painted(*Button), Strip, 0));
+    EXPECT_TRUE(ShowsFrame(*PaintedImage(*Button), Strip, 0));
 }
 
 TEST_F(SkinnedButtonTest, ADisabledCaptionIsGreyOverAWhiteShadowOneRightAndDown) {
     Button->SetCaption("Save");
-    const auto Enabled = Painted(*Button);
+    const auto Enabled = PaintedImage(*Button);
     Button->SetEnabled(false);
-    const auto Disabled = Painted(*Button);
+    const auto Disabled = PaintedImage(*Button);
 
     const std::set<TPixel> Changed = Differences(*Enabled, *Disabled);
     std::set<TPixel> Grey, White;
@@ -286,10 +287,10 @@ TEST_F(SkinnedButtonTest, TransparencyFollowsTheStyle) {
     // See-through: the form's colour shows in the face's rounded corner; opaque: the button's colour.
     Button->SetUIStyle(BlueGlass);
     Button->SetColor(clRed);
-    EXPECT_EQ(clSilver, PixelAt(*Painted(*Button), 0, 0));
+    EXPECT_EQ(clSilver, PixelAt(*PaintedImage(*Button), 0, 0));
     Button->SetUIStyle(DeepBlue);
     Button->SetTransparent(false);
-    const auto Opaque = Painted(*Button);
+    const auto Opaque = PaintedImage(*Button);
     EXPECT_NE(clSilver, PixelAt(*Opaque, 0, 0));
 }
 
@@ -305,10 +306,10 @@ TEST_F(SkinnedButtonTest, FocusIsABoldCaptionInBlueGlassAndADottedRectangleInDee
     for (const TvskUIStyle Style : {BlueGlass, DeepBlue}) {
         Button->SetUIStyle(Style);
         Elsewhere->SetFocus();
-        const auto Unfocused = Painted(*Button);
+        const auto Unfocused = PaintedImage(*Button);
         Button->SetFocus();
         ASSERT_TRUE(Button->Focused());
-        const auto Focused = Painted(*Button);
+        const auto Focused = PaintedImage(*Button);
         const auto Changed = Differences(*Unfocused, *Focused);
         ASSERT_FALSE(Changed.empty()) << Style;
         if (Style == BlueGlass)
@@ -330,7 +331,7 @@ TEST_F(SkinnedButtonTest, GlyphPairsShowTheirOwnDisabledImageAndSingleGlyphsAreG
     Pair.Canvas().FillRect(TRect(16, 0, 32, 16));
     Pair.Canvas().SetPixels(0, 0, clFuchsia); // the mask colour: the corner stays see-through
     Button->SetGlyph(&Pair);
-    auto Image = Painted(*Button);
+    auto Image = PaintedImage(*Button);
     const auto Lime = PixelsOf(*Image, clLime);
     ASSERT_EQ(16u * 16u - 1, Lime.size());
     EXPECT_TRUE(PixelsOf(*Image, clBlue).empty());
@@ -339,7 +340,7 @@ TEST_F(SkinnedButtonTest, GlyphPairsShowTheirOwnDisabledImageAndSingleGlyphsAreG
     EXPECT_LT(Lime.rbegin()->first, Text.begin()->first); // glyph left of the caption
 
     Button->SetEnabled(false);
-    Image = Painted(*Button);
+    Image = PaintedImage(*Button);
     EXPECT_TRUE(PixelsOf(*Image, clLime).empty());
     EXPECT_EQ(16u * 16u, PixelsOf(*Image, clBlue).size()); // its corner is not the mask colour
 
@@ -348,9 +349,9 @@ TEST_F(SkinnedButtonTest, GlyphPairsShowTheirOwnDisabledImageAndSingleGlyphsAreG
     Single.Canvas().FillRect(TRect(0, 0, 16, 16));
     Single.Canvas().SetPixels(0, 0, clFuchsia);
     Button->SetGlyph(&Single);
-    EXPECT_TRUE(PixelsOf(*Painted(*Button), clRed).empty());
+    EXPECT_TRUE(PixelsOf(*PaintedImage(*Button), clRed).empty());
     Button->SetEnabled(true);
-    EXPECT_EQ(16u * 16u - 1, PixelsOf(*Painted(*Button), clRed).size());
+    EXPECT_EQ(16u * 16u - 1, PixelsOf(*PaintedImage(*Button), clRed).size());
 }
 
 TEST_F(SkinnedButtonTest, AutoSizeTakesOneFrameOfTheStyleStrip) {
@@ -376,11 +377,11 @@ TEST_F(SkinnedButtonTest, ImageButtonsShowTheirPicturesAndFallBackToTheNormalOne
     Image->SetParent(Form.get());
     EXPECT_EQ(12, Image->Width());
     EXPECT_EQ(10, Image->Height());
-    EXPECT_EQ(clRed, PixelAt(*Painted(*Image), 5, 5));
+    EXPECT_EQ(clRed, PixelAt(*PaintedImage(*Image), 5, 5));
     MouseMove(*Image, 5, 5);
-    EXPECT_EQ(clRed, PixelAt(*Painted(*Image), 5, 5));
+    EXPECT_EQ(clRed, PixelAt(*PaintedImage(*Image), 5, 5));
     MouseDown(*Image, 5, 5);
-    EXPECT_EQ(clBlue, PixelAt(*Painted(*Image), 5, 5));
+    EXPECT_EQ(clBlue, PixelAt(*PaintedImage(*Image), 5, 5));
     MouseUp(*Image, 5, 5);
 }
 
@@ -403,12 +404,12 @@ TEST_F(SkinnedButtonTest, ArrowButtonsDrawABlackTriangleThatPointsTheirWay) {
     Arrow->SetBounds(20, 80, 30, 20);
     const int CenterX = 15, Top = (20 - 3) / 2;
     Arrow->SetArrow(vskUp);
-    auto Image = Painted(*Arrow);
+    auto Image = PaintedImage(*Arrow);
     EXPECT_EQ(clBlack, PixelAt(*Image, CenterX, Top));
     EXPECT_NE(clBlack, PixelAt(*Image, CenterX - 3, Top));
     EXPECT_EQ(clBlack, PixelAt(*Image, CenterX - 3, Top + 3));
     Arrow->SetArrow(vskDown);
-    Image = Painted(*Arrow);
+    Image = PaintedImage(*Arrow);
     EXPECT_EQ(clBlack, PixelAt(*Image, CenterX - 3, Top));
     EXPECT_NE(clBlack, PixelAt(*Image, CenterX - 3, Top + 3));
 }

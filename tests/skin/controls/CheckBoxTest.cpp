@@ -2,7 +2,9 @@
 #include "tests/skin/controls/SkinControlFixture.h"
 #include "tests/support/HandleSnapshot.h"
 #include "tests/support/Messages.h"
+#include "tests/support/Pictures.h"
 #include "tests/support/Pixels.h"
+#include "tests/support/UserInput.h"
 
 #include "skin/controls/Vskbutton.h"
 #include "skin/controls/Vskcheckbox.h"
@@ -24,7 +26,7 @@ struct CheckBoxTest : SkinControlFixture {
     bool ShowsMark(int Frame) {
         TBitmap Mark;
         GetInsideThemeBitmap(WinXP, VSK_THEME_CHECK_BOX_IMAGE, &Mark, VskCheckMarkFrameCount, Frame);
-        const auto Image = Painted(*Check);
+        const auto Image = PaintedImage(*Check);
         const int Top = (Check->ClientHeight() - Mark.Height()) / 2;
         for (int Y = 0; Y < Mark.Height(); ++Y)
             for (int X = 0; X < Mark.Width(); ++X)

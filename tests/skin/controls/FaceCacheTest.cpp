@@ -10,17 +10,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-bool SameImages(const TBitmap& A, const TBitmap& B) {
-    for (int Y = 0; Y < A.Height(); ++Y)
-        for (int X = 0; X < A.Width(); ++X)
-            if (PixelAt(A, X, Y) != PixelAt(B, X, Y)) return false;
-    return true;
-}
-
-} // namespace
-
 TEST(FaceCache, DrawsExactlyWhatTheRenderDrawsOverAnyBackground) {
     TBitmap Face;
     GetInsideThemeBitmap(BlueGlass, VSK_THEME_BUTTON_IMAGE, &Face, 3, 2);

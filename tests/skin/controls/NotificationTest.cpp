@@ -3,7 +3,9 @@
 // hide, and a component destroyed from its own event handlers or while its timer runs.
 #include "tests/support/HandleSnapshot.h"
 #include "tests/support/Messages.h"
+#include "tests/support/Pictures.h"
 #include "tests/support/Pixels.h"
+#include "tests/support/UserInput.h"
 
 #include "framework/win/ComponentClasses.h"
 #include "framework/win/forms/Application.h"
@@ -27,12 +29,6 @@ constexpr int LongStay = 600000;
 DWORD GTicks = 0;
 DWORD WINAPI TestTicks() {
     return GTicks;
-}
-
-// A press and release of the left button at a client point.
-void Click(TWinControl& Window, int X, int Y) {
-    ::SendMessageA(Window.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(X, Y));
-    ::SendMessageA(Window.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(X, Y));
 }
 
 bool Shown(TfrmMSNPopForm& Form) {
@@ -161,7 +157,7 @@ TEST_F(NotificationTest, TheCloseBoxCornersCloseAtOnceAndTheColumnBeyondDoesNot)
     for (POINT Corner : {POINT{162, 6}, POINT{175, 19}, POINT{168, 12}}) {
         const int Before = Closes;
         Pop->Popup();
-        Click(Form(), Corner.x, Corner.y);
+        ClickAt(Form().Handle(), {Corner.x, Corner.y});
         EXPECT_FALSE(Shown(Form())) << Corner.x << ", " << Corner.y;
         EXPECT_EQ(Closes, Before + 1);
     }
@@ -169,7 +165,7 @@ TEST_F(NotificationTest, TheCloseBoxCornersCloseAtOnceAndTheColumnBeyondDoesNot)
 
     Pop->Popup();
     for (POINT Outside : {POINT{176, 6}, POINT{162, 5}, POINT{161, 19}, POINT{175, 20}}) {
-        Click(Form(), Outside.x, Outside.y);
+        ClickAt(Form().Handle(), {Outside.x, Outside.y});
         EXPECT_TRUE(Shown(Form())) << Outside.x << ", " << Outside.y;
     }
     EXPECT_EQ(Closes, 3);
@@ -178,9 +174,9 @@ TEST_F(NotificationTest, TheCloseBoxCornersCloseAtOnceAndTheColumnBeyondDoesNot)
 
 TEST_F(NotificationTest, ClicksRaiseTheirEventsAndOnCloseComesOnceForEveryHideWhicheverWay) {
     Pop->Popup();
-    Click(Form(), 5, 110); // the window
-    Click(Form(), 60, 60); // the message
-    Click(Form(), 40, 10); // the title
+    ClickAt(Form().Handle(), {5, 110}); // the window
+    ClickAt(Form().Handle(), {60, 60}); // the message
+    ClickAt(Form().Handle(), {40, 10}); // the title
     EXPECT_EQ(Clicks, 2);
     EXPECT_EQ(TitleClicks, 1);
     EXPECT_TRUE(Shown(Form())); // without ClickHide
@@ -200,10 +196,10 @@ TEST_F(NotificationTest, ClicksRaiseTheirEventsAndOnCloseComesOnceForEveryHideWh
                   GTicks += 500;
                   Tick(T.Form());
               }},
-             {"click", [](NotificationTest& T) { Click(T.Form(), 5, 110); }},
-             {"click on the message", [](NotificationTest& T) { Click(T.Form(), 60, 60); }},
-             {"click on the title", [](NotificationTest& T) { Click(T.Form(), 40, 10); }},
-             {"close box", [](NotificationTest& T) { Click(T.Form(), 170, 10); }},
+             {"click", [](NotificationTest& T) { ClickAt(T.Form().Handle(), {5, 110}); }},
+             {"click on the message", [](NotificationTest& T) { ClickAt(T.Form().Handle(), {60, 60}); }},
+             {"click on the title", [](NotificationTest& T) { ClickAt(T.Form().Handle(), {40, 10}); }},
+             {"close box", [](NotificationTest& T) { ClickAt(T.Form().Handle(), {170, 10}); }},
          }) {
         const int Before = Closes;
         Pop->Popup();
@@ -233,13 +229,10 @@ TEST_F(NotificationTest, PaintsItsPictureOnTheScreenAndIntoAPrintClientDC) {
     Fill(Printed, clFuchsia);
     ::SendMessageA(Form().Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(Printed.Canvas().Handle()), PRF_CLIENT);
     PumpMessages();
-    TBitmap Screen(PictureWidth, PictureHeight);
-    {
-        const HDC WindowDC = ::GetDC(Form().Handle());
-        ::BitBlt(Screen.Canvas().Handle(), 0, 0, PictureWidth, PictureHeight, WindowDC, 0, 0, SRCCOPY);
-        ::ReleaseDC(Form().Handle(), WindowDC);
-    }
-    for (const TBitmap* Image : {&Printed, &Screen}) {
+    const auto Screen = ScreenImage(Form().Handle());
+    ASSERT_EQ(Screen->Width(), PictureWidth);
+    ASSERT_EQ(Screen->Height(), PictureHeight);
+    for (const TBitmap* Image : {&Printed, Screen.get()}) {
         SCOPED_TRACE(Image == &Printed ? "WM_PRINTCLIENT" : "screen");
         for (POINT P : {POINT{0, 0}, POINT{168, 12}, POINT{162, 6}, POINT{180, 115}, POINT{5, 110}, POINT{90, 30}})
             EXPECT_EQ(PixelAt(*Image, P.x, P.y), PixelAt(Picture, P.x, P.y)) << P.x << ", " << P.y;
@@ -271,7 +264,7 @@ TEST_F(NotificationTest, DestroyedFromItsOwnHandlersItLeavesNothingBehind) {
                       GTicks += LongStay;
                       Tick(T.Form());
                   }},
-             {"OnClose after the close box", DeleteOnClose, [](NotificationTest& T) { Click(T.Form(), 170, 10); }},
+             {"OnClose after the close box", DeleteOnClose, [](NotificationTest& T) { ClickAt(T.Form().Handle(), {170, 10}); }},
              {"OnClose after Close", DeleteOnClose, [](NotificationTest& T) { T.Pop->Close(); }},
              {"OnClick before the click hides it",
               [](NotificationTest& T) {
@@ -282,7 +275,7 @@ TEST_F(NotificationTest, DestroyedFromItsOwnHandlersItLeavesNothingBehind) {
                       T.Pop = nullptr;
                   };
               },
-              [](NotificationTest& T) { Click(T.Form(), 60, 60); }},
+              [](NotificationTest& T) { ClickAt(T.Form().Handle(), {60, 60}); }},
          }) {
         SCOPED_TRACE(Way.Name);
         Closes = 0;

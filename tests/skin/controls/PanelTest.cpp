@@ -3,7 +3,9 @@
 #include "tests/skin/controls/SkinControlFixture.h"
 #include "tests/support/HandleSnapshot.h"
 #include "tests/support/Messages.h"
+#include "tests/support/Pictures.h"
 #include "tests/support/Pixels.h"
+#include "tests/support/UserInput.h"
 
 #include "framework/core/Exceptions.h"
 #include "framework/win/graphics/Picture.h"
@@ -145,8 +147,8 @@ TEST_F(PanelTest, AStyleResetsTheBodyToWhiteAndPlacesChildrenUnderTheBar) {
     EXPECT_EQ(VskPanelChildMargin, Child->Left());
     EXPECT_GT(Child->Top(), VskPanelChildMargin + 10);
     EXPECT_EQ(Panel->Height() - VskPanelChildMargin, Child->Top() + Child->Height());
-    EXPECT_EQ(clWhite, PixelAt(*Painted(*Panel), 2, Panel->Height() - 2));
-    EXPECT_EQ(Panel->BorderColor(), PixelAt(*Painted(*Panel), 0, Panel->Height() - 1));
+    EXPECT_EQ(clWhite, PixelAt(*PaintedImage(*Panel), 2, Panel->Height() - 2));
+    EXPECT_EQ(Panel->BorderColor(), PixelAt(*PaintedImage(*Panel), 0, Panel->Height() - 1));
 }
 
 TEST_F(PanelTest, ImagePanelsSizeToTheirPictureWhereTheirAlignmentAllows) {
@@ -173,22 +175,22 @@ TEST_F(PanelTest, ImagePanelsDrawTheirPictureAndCaptionAsAsked) {
     Picture.Bitmap().Canvas().FillRect(TRect(0, 0, 20, 10));
     Picture.Bitmap().Canvas().SetPixels(0, 0, clRed);
     Image->SetPicture(&Picture);
-    auto Painting = Painted(*Image);
+    auto Painting = PaintedImage(*Image);
     EXPECT_EQ(clRed, PixelAt(*Painting, 0, 0));
     EXPECT_EQ(clYellow, PixelAt(*Painting, 30, 20));
     Image->SetDrawStyle(vskTile);
-    Painting = Painted(*Image);
+    Painting = PaintedImage(*Image);
     EXPECT_EQ(clRed, PixelAt(*Painting, 20, 10));
     EXPECT_EQ(clRed, PixelAt(*Painting, 40, 20));
     Image->SetDrawStyle(vskStretch);
-    Painting = Painted(*Image);
+    Painting = PaintedImage(*Image);
     EXPECT_EQ(clRed, PixelAt(*Painting, 2, 2));
     EXPECT_EQ(clBlue, PixelAt(*Painting, 59, 29));
 
     Image->SetPicture(nullptr);
     Image->SetCaption("Hi");
     Image->SetAlignment(taRightJustify);
-    Painting = Painted(*Image);
+    Painting = PaintedImage(*Image);
     const TRect Ink = [&] {
         TRect Bounds(60, 30, 0, 0);
         for (int Y = 0; Y < 30; ++Y)

@@ -50,21 +50,8 @@ std::unique_ptr<TvskProgressBar> MarkedBar(int Min, int Max, int Position) {
     return Bar;
 }
 
-TRect InkOf(const TBitmap& Image, TColor Color) {
-    TRect Ink(INT_MAX, INT_MAX, -1, -1);
-    for (int Y = 0; Y < Image.Height(); ++Y)
-        for (int X = 0; X < Image.Width(); ++X)
-            if (PixelAt(Image, X, Y) == Color) {
-                Ink.left = std::min<int>(Ink.left, X);
-                Ink.top = std::min<int>(Ink.top, Y);
-                Ink.right = std::max<int>(Ink.right, X + 1);
-                Ink.bottom = std::max<int>(Ink.bottom, Y + 1);
-            }
-    return Ink.right < 0 ? TRect() : Ink;
-}
-
 bool HasInk(const TBitmap& Image, TColor Color) {
-    return InkOf(Image, Color).right > 0;
+    return !ColorBounds(Image, Color).IsEmpty();
 }
 
 // Every pixel of the frame, one pixel wide all round.
@@ -132,7 +119,7 @@ TEST(ProgressBarPaint, HalfwayFillsTheFirstSeventyThreeColumnsAndCentresItsCapti
     EXPECT_TRUE(AreaIs(*Image, TRect(74, 1, 149, 2), EmptyColor));
     EXPECT_TRUE(AreaIs(*Image, TRect(148, 1, 149, 11), EmptyColor));
     EXPECT_EQ(Bar->Caption(), "50%");
-    const TRect Text = InkOf(*Image, TextColor);
+    const TRect Text = ColorBounds(*Image, TextColor);
     ASSERT_TRUE(HasInk(*Image, TextColor));
     EXPECT_NEAR(Text.left + Text.right, 150, 3);
     EXPECT_GE(Text.top, 1);
@@ -201,8 +188,8 @@ TEST(ProgressBarPaint, VerticalBarFillsFromTheFootWithThePictureUpsideDownAndDro
     EXPECT_TRUE(AreaIs(*Painted, TRect(1, 1, 11, 75), EmptyColor));
     EXPECT_EQ(PixelAt(*Painted, 5, 148), clYellow); // the picture's first row at the foot
     EXPECT_EQ(PixelAt(*Painted, 5, 75), clAqua);    // its last row at the top of the fill
-    const TRect Yellow = InkOf(*Painted, clYellow);
-    const TRect Aqua = InkOf(*Painted, clAqua);
+    const TRect Yellow = ColorBounds(*Painted, clYellow);
+    const TRect Aqua = ColorBounds(*Painted, clAqua);
     EXPECT_EQ(Aqua.top, 75);
     EXPECT_EQ(Yellow.bottom, 149);
     EXPECT_EQ(Aqua.bottom, Yellow.top);

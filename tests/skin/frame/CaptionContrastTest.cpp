@@ -1,6 +1,6 @@
 // Captions must read clearly on the title art of every built-in style: the caption colour against every
 // pixel of the band its text covers reaches the 4.5 : 1 contrast of legible text.
-#include "FrameTestSupport.h"
+#include "tests/support/Pixels.h"
 
 #include "skin/themes/Vskthemes.h"
 
@@ -38,7 +38,7 @@ TEST(CaptionContrast, EveryStylesCaptionReadsOnItsTitleArt) {
         const TColor Caption = Style == MacOS ? clBlack : clWhite;
         double Lowest = 100;
         for (int Y = Top; Y < Top + CaptionTextHeight; ++Y)
-            Lowest = std::min(Lowest, Contrast(Caption, ShotPixel(Band, 0, Y)));
+            Lowest = std::min(Lowest, Contrast(Caption, PixelAt(Band, 0, Y)));
         EXPECT_GE(Lowest, LegibleContrast) << TvskUIStyleInfo.Names[Style];
     }
 }

@@ -1,8 +1,15 @@
 // The skinned window under real mouse and keyboard input: moving, maximising, the system menu, closing,
 // menu shortcuts; destroying it in the middle of its own modal loops and handlers; and many lives in a row.
-#include "FrameTestSupport.h"
+#include "tests/skin/SkinnedWindow.h"
+#include "tests/support/Components.h"
+#include "tests/support/DeferredActions.h"
+#include "tests/support/HandleSnapshot.h"
+#include "tests/support/Messages.h"
+#include "tests/support/SystemInput.h"
 
 #include "framework/win/controls/ToolBar.h"
+#include "framework/win/forms/Application.h"
+#include "framework/win/graphics/Bitmap.h"
 #include "framework/win/controls/ToolButton.h"
 #include "framework/win/graphics/Picture.h"
 #include "framework/win/menus/MainMenu.h"
@@ -32,15 +39,10 @@ TEST(FormMouse, DraggingTheCaptionMovesTheWindow) {
     MoveMouse(Start);
     // The whole gesture is queued before the system's move loop starts reading it.
     PressLeft();
-    for (int Step = 1; Step <= 5; ++Step) {
-        ::SetCursorPos(Start.x + 8 * Step, Start.y + 6 * Step);
-        INPUT Move{};
-        Move.type = INPUT_MOUSE;
-        Move.mi.dwFlags = MOUSEEVENTF_MOVE;
-        ::SendInput(1, &Move, sizeof(INPUT));
-    }
+    for (int Step = 1; Step <= 5; ++Step)
+        QueueMouseMove({Start.x + 8 * Step, Start.y + 6 * Step});
     ReleaseLeft();
-    PumpFor(300, [&] { return WindowRect(Window.Window()).left != Before.left; });
+    PumpUntil([&] { return WindowRect(Window.Window()).left != Before.left; }, 300);
     const RECT After = WindowRect(Window.Window());
     EXPECT_EQ(After.left - Before.left, 40);
     EXPECT_EQ(After.top - Before.top, 30);
@@ -50,23 +52,23 @@ TEST(FormMouse, DraggingTheCaptionMovesTheWindow) {
 TEST(FormMouse, DoubleClickMaximisesOnlyThroughAVisibleMaximiseButton) {
     TSkinnedWindow Window(BlueGlass);
     const RECT Normal = WindowRect(Window.Window());
-    DoubleClickAt(Window.TitlePoint(CaptionX, CaptionY));
-    PumpFor(300, [&] { return Window.Host->WindowState() == wsMaximized; });
+    DoubleClickOnScreen(Window.TitlePoint(CaptionX, CaptionY));
+    PumpUntil([&] { return Window.Host->WindowState() == wsMaximized; }, 300);
     ASSERT_EQ(Window.Host->WindowState(), wsMaximized);
     // Maximized, the window covers the work area but its last row.
     const TRect Expected = VskMaximizedBounds();
     EXPECT_EQ(TRect(WindowRect(Window.Window())), Expected);
     EXPECT_EQ(Window.Skin->TitleBar()->Buttons()->Items(2)->PicNormal()->Width(), 19);
 
-    DoubleClickAt(Window.TitlePoint(CaptionX, CaptionY));
-    PumpFor(300, [&] { return Window.Host->WindowState() == wsNormal; });
+    DoubleClickOnScreen(Window.TitlePoint(CaptionX, CaptionY));
+    PumpUntil([&] { return Window.Host->WindowState() == wsNormal; }, 300);
     EXPECT_EQ(Window.Host->WindowState(), wsNormal);
     EXPECT_EQ(TRect(WindowRect(Window.Window())), TRect(Normal));
 
     // The main window's buttons: control box and close only. A double click on the caption does nothing.
     Window.Skin->TitleBar()->Buttons()->Items(2)->SetVisible(false);
     Window.Skin->TitleBar()->Buttons()->Items(3)->SetVisible(false);
-    DoubleClickAt(Window.TitlePoint(CaptionX, CaptionY));
+    DoubleClickOnScreen(Window.TitlePoint(CaptionX, CaptionY));
     PumpFor(150);
     EXPECT_EQ(Window.Host->WindowState(), wsNormal);
 }
@@ -79,8 +81,8 @@ TEST(FormMouse, DoubleClickOnTheControlBoxClosesTheWindow) {
         CanClose = false;
     };
     CloseMenusSoon(150); // the first click opens the system menu
-    DoubleClickAt(Window.TitlePoint(8, 8));
-    PumpFor(300, [&] { return Queries > 0; });
+    DoubleClickOnScreen(Window.TitlePoint(8, 8));
+    PumpUntil([&] { return Queries > 0; }, 300);
     EXPECT_GE(Queries, 1);
 }
 
@@ -93,8 +95,8 @@ TEST(FormMouse, ControlBoxOpensTheSystemMenuWithAbsentButtonsDisabled) {
     int Shown = 0;
     Menu.OnPopup = [&](TObject*) { ++Shown; };
     CloseMenusSoon();
-    ClickAt(Window.TitlePoint(8, 8));
-    PumpFor(300, [&] { return Shown > 0; });
+    ClickOnScreen(Window.TitlePoint(8, 8));
+    PumpUntil([&] { return Shown > 0; }, 300);
     EXPECT_EQ(Shown, 1);
     EXPECT_FALSE(Menu.MinimizeItem()->Enabled());
     EXPECT_FALSE(Menu.MaximizeItem()->Enabled());
@@ -121,7 +123,7 @@ TEST(FormMouse, TheClickHappensOverTheButtonUnderThePointerAtRelease) {
     EXPECT_EQ(Bar.HotButton(), 4);
     MoveMouse(Window.TitlePoint(Second.left + 5, Second.top + 5));
     ReleaseLeft();
-    PumpFor(100, [&] { return !Clicked.empty(); });
+    PumpUntil([&] { return !Clicked.empty(); }, 100);
     EXPECT_EQ(Clicked, std::vector<int>{5});
 }
 
@@ -133,8 +135,8 @@ TEST(FormMouse, TheCloseButtonAsksTheHostsCloseQuery) {
         CanClose = false;
     };
     const TRect Close = Window.Skin->TitleBar()->Layout().Places[0].Rect;
-    ClickAt(Window.TitlePoint(Close.left + 9, Close.top + 9));
-    PumpFor(200, [&] { return Queries > 0; });
+    ClickOnScreen(Window.TitlePoint(Close.left + 9, Close.top + 9));
+    PumpUntil([&] { return Queries > 0; }, 200);
     EXPECT_EQ(Queries, 1);
     EXPECT_TRUE(::IsWindowVisible(Window.Window()));
 }
@@ -145,29 +147,23 @@ TEST(FormKeyboard, AltSpaceOpensTheSkinnedSystemMenuBelowTheCaption) {
     int Shown = 0;
     Window.Skin->TitleBar()->SystemMenu()->OnPopup = [&](TObject*) { ++Shown; };
     CloseMenusSoon(200);
-    KeyDown(VK_MENU);
-    KeyDown(VK_SPACE);
-    KeyUp(VK_SPACE);
-    KeyUp(VK_MENU);
-    PumpFor(400, [&] { return Shown > 0; });
+    PressKey(VK_MENU);
+    PressKey(VK_SPACE);
+    ReleaseKey(VK_SPACE);
+    ReleaseKey(VK_MENU);
+    PumpUntil([&] { return Shown > 0; }, 400);
     EXPECT_EQ(Shown, 1);
 }
 
 TEST(FormKeyboard, ShortcutsOfTheMenuRunWhileTheHostIsActive) {
     TSkinnedWindow Window(BlueGlass);
     auto* Menu = new TMainMenu(Window.Host.get());
-    auto* File = new TMenuItem(Window.Host.get());
-    File->SetCaption("File");
-    Menu->Items()->Add(File);
-    auto* Keep = new TMenuItem(Window.Host.get());
-    Keep->SetCaption("Keep");
+    TMenuItem* File = NewMenuItem(Window.Host.get(), Menu->Items(), "File");
+    TMenuItem* Keep = NewMenuItem(Window.Host.get(), File, "Keep");
     Keep->SetShortCut(ShortCut('K', TShiftState{ssCtrl}));
     int Runs = 0;
     Keep->OnClick = [&](TObject*) { ++Runs; };
-    File->Add(Keep);
-    auto* Help = new TMenuItem(Window.Host.get());
-    Help->SetCaption("Help");
-    Menu->Items()->Add(Help);
+    TMenuItem* Help = NewMenuItem(Window.Host.get(), Menu->Items(), "Help");
     Window.Skin->SetMenu(Menu);
 
     ASSERT_NE(Window.Skin->MenuBar(), nullptr);
@@ -178,11 +174,11 @@ TEST(FormKeyboard, ShortcutsOfTheMenuRunWhileTheHostIsActive) {
 
     Window.Host->SetFocus();
     PumpFor(30);
-    KeyDown(VK_CONTROL);
-    KeyDown('K');
-    KeyUp('K');
-    KeyUp(VK_CONTROL);
-    PumpFor(200, [&] { return Runs > 0; });
+    PressKey(VK_CONTROL);
+    PressKey('K');
+    ReleaseKey('K');
+    ReleaseKey(VK_CONTROL);
+    PumpUntil([&] { return Runs > 0; }, 200);
     EXPECT_EQ(Runs, 1);
 
     delete Menu;
@@ -200,8 +196,8 @@ TEST(FormKeyboard, OneHookPerThreadUntilTheLastSkinnedFormGoes) {
         First.Host.reset();
         EXPECT_TRUE(TvskFormKeys::Installed());
         // Key messages for the surviving form still flow through the hook without touching the first.
-        KeyDown(VK_SHIFT);
-        KeyUp(VK_SHIFT);
+        PressKey(VK_SHIFT);
+        ReleaseKey(VK_SHIFT);
         PumpFor(30);
     }
     EXPECT_FALSE(TvskFormKeys::Installed());
@@ -216,8 +212,8 @@ TEST(FormTeardown, DestroyedWhileItsSystemMenuIsOpen) {
         Destroyed = true;
         ::EndMenu();
     });
-    ClickAt(Window->TitlePoint(8, 8));
-    PumpFor(400, [&] { return Destroyed; });
+    ClickOnScreen(Window->TitlePoint(8, 8));
+    PumpUntil([&] { return Destroyed; }, 400);
     EXPECT_TRUE(Destroyed);
     EXPECT_FALSE(TvskFormKeys::Installed());
 }
@@ -233,7 +229,7 @@ TEST(FormTeardown, DestroyedDuringADrag) {
     });
     MoveMouse(Window->TitlePoint(CaptionX, CaptionY));
     PressLeft();
-    PumpFor(300, [&] { return Destroyed; });
+    PumpUntil([&] { return Destroyed; }, 300);
     PumpFor(50);
     EXPECT_TRUE(Destroyed);
 }
@@ -249,14 +245,14 @@ TEST(FormTeardown, DestroyedFromItsOwnClickHandler) {
         Destroyed = true;
     };
     const TRect Place = Window->Skin->TitleBar()->Layout().Places[3].Rect;
-    ClickAt(Window->TitlePoint(Place.left + 5, Place.top + 5));
-    PumpFor(200, [&] { return Destroyed; });
+    ClickOnScreen(Window->TitlePoint(Place.left + 5, Place.top + 5));
+    PumpUntil([&] { return Destroyed; }, 200);
     EXPECT_TRUE(Destroyed);
 }
 
 TEST(FormStress, FiveHundredLivesGiveEveryHandleBack) {
     { TSkinnedWindow Warm(BlueGlass); } // classes registered, fonts cached, the first time only
-    const THandleCountSnapshot Before = HandleCountSnapshot();
+    const THandleSnapshot Before = HandleSnapshot();
     constexpr int Lives = 500;
     for (int Life = 0; Life < Lives; ++Life) {
         auto Host = std::make_unique<TForm>(Application);
@@ -265,9 +261,7 @@ TEST(FormStress, FiveHundredLivesGiveEveryHandleBack) {
         auto* Skin = new TvskForm(Host.get());
         Skin->SetUIStyle(static_cast<TvskUIStyle>(MacOS + Life % 5));
         auto* Menu = new TMainMenu(Host.get());
-        auto* Item = new TMenuItem(Host.get());
-        Item->SetCaption("File");
-        Menu->Items()->Add(Item);
+        NewMenuItem(Host.get(), Menu->Items(), "File");
         Skin->SetMenu(Menu);
         TvskTitleBarButton* Help = Skin->TitleBar()->Buttons()->Add();
         Help->SetButtonType(vskHelp);
@@ -275,7 +269,7 @@ TEST(FormStress, FiveHundredLivesGiveEveryHandleBack) {
         Application->ProcessMessages();
         Host.reset();
         Application->ProcessMessages();
-        ASSERT_EQ(HandleCountSnapshot(), Before) << "life " << Life;
+        ASSERT_EQ(HandleSnapshot(), Before) << "life " << Life;
     }
 }
 

@@ -1,7 +1,11 @@
 // The skinned form's hold on its host window: caption bits, window procedure, border styles, the window's
 // shape and the frame it paints, checked on the screen.
-#include "FrameTestSupport.h"
+#include "tests/skin/SkinnedWindow.h"
+#include "tests/support/Messages.h"
+#include "tests/support/Pictures.h"
+#include "tests/support/Pixels.h"
 
+#include "framework/win/forms/Application.h"
 #include "framework/win/graphics/HandleOwners.h"
 #include "skin/frame/Vskformborder.h"
 
@@ -143,19 +147,19 @@ TEST(FormShape, TheRegionOfThe794By610ExampleIsExact) {
 TEST(FormFramePixels, BorderRingAndCornerArcs) {
     TSkinnedWindow Window(BlueGlass);
     TvskForm& Skin = *Window.Skin;
-    auto ShotPtr = WindowShot(Window.Window());
+    auto ShotPtr = WindowImage(Window.Window());
     TBitmap& Shot = *ShotPtr;
     const int W = Shot.Width(), H = Shot.Height();
-    EXPECT_EQ(ShotPixel(Shot, 0, H / 2), clBlack) << "left border";
-    EXPECT_EQ(ShotPixel(Shot, W - 1, H / 2), clBlack) << "right border";
-    EXPECT_EQ(ShotPixel(Shot, W / 2, H - 1), clBlack) << "bottom border";
-    EXPECT_EQ(ShotPixel(Shot, 1, H / 2), Skin.Color()) << "inner ring in the panel's colour";
-    EXPECT_EQ(ShotPixel(Shot, W / 2, H - 2), Skin.Color());
+    EXPECT_EQ(PixelAt(Shot, 0, H / 2), clBlack) << "left border";
+    EXPECT_EQ(PixelAt(Shot, W - 1, H / 2), clBlack) << "right border";
+    EXPECT_EQ(PixelAt(Shot, W / 2, H - 1), clBlack) << "bottom border";
+    EXPECT_EQ(PixelAt(Shot, 1, H / 2), Skin.Color()) << "inner ring in the panel's colour";
+    EXPECT_EQ(PixelAt(Shot, W / 2, H - 2), Skin.Color());
     // The title rows above the bar come from the title images: column x of the left image at window x.
-    TBitmap& Left = const_cast<TBitmap&>(*Skin.TitleBar()->GetLeftImage());
+    const TBitmap& Left = *Skin.TitleBar()->GetLeftImage();
     for (int Y = 0; Y < Frame; ++Y)
-        EXPECT_EQ(ShotPixel(Shot, 20, Y), ::GetPixel(Left.Canvas().Handle(), 20, Y)) << "row " << Y;
-    EXPECT_EQ(ShotPixel(Shot, 2, 15), ::GetPixel(Left.Canvas().Handle(), 2, 15)) << "left frame column";
+        EXPECT_EQ(PixelAt(Shot, 20, Y), PixelAt(Left, 20, Y)) << "row " << Y;
+    EXPECT_EQ(PixelAt(Shot, 2, 15), PixelAt(Left, 2, 15)) << "left frame column";
     // Border width 1 with corner 11 outlines the rounded corners in the border colour: the arcs cross the
     // title rows right of the frame, where the title art has no pure black.
     // Only pixels inside the window's region count: outside it the screen shows what lies behind.
@@ -166,18 +170,18 @@ TEST(FormFramePixels, BorderRingAndCornerArcs) {
         for (int Y = 0; Y < Frame; ++Y)
             for (int X = Frame; X < 8; ++X)
                 for (int Column : {X, Picture.Width() - 1 - X})
-                    Black += ::PtInRegion(Region.Get(), Column, Y) && ShotPixel(Picture, Column, Y) == clBlack;
+                    Black += ::PtInRegion(Region.Get(), Column, Y) && PixelAt(Picture, Column, Y) == clBlack;
         return Black;
     };
     EXPECT_GE(ArcInk(Shot), 4);
     Skin.SetBorderWidth(3);
-    auto ThickPtr = WindowShot(Window.Window());
+    auto ThickPtr = WindowImage(Window.Window());
     TBitmap& Thick = *ThickPtr;
-    EXPECT_EQ(ShotPixel(Thick, 2, H / 2), clBlack);
+    EXPECT_EQ(PixelAt(Thick, 2, H / 2), clBlack);
     EXPECT_EQ(ArcInk(Thick), 0) << "arcs only with a one-pixel border";
     Skin.SetBorderWidth(1);
     Skin.SetRoundCorner(13);
-    auto XpPtr = WindowShot(Window.Window());
+    auto XpPtr = WindowImage(Window.Window());
     TBitmap& Xp = *XpPtr;
     EXPECT_EQ(ArcInk(Xp), 0) << "and only for the corner of 11";
 }
@@ -186,13 +190,13 @@ TEST(FormFramePixels, WideBordersCoverTheWholeFrame) {
     TSkinnedWindow Window(BlueGlass);
     Window.Skin->SetBorderColor(0x0000FF);
     Window.Skin->SetBorderWidth(4);
-    auto ShotPtr = WindowShot(Window.Window());
+    auto ShotPtr = WindowImage(Window.Window());
     TBitmap& Shot = *ShotPtr;
     const int W = Shot.Width(), H = Shot.Height();
     for (int X = 0; X < Frame; ++X) {
-        EXPECT_EQ(ShotPixel(Shot, X, 20), 0x0000FFu) << "no title image in the frame, column " << X;
-        EXPECT_EQ(ShotPixel(Shot, W - 1 - X, H / 2), 0x0000FFu);
-        EXPECT_EQ(ShotPixel(Shot, W / 2, H - 1 - X), 0x0000FFu);
+        EXPECT_EQ(PixelAt(Shot, X, 20), 0x0000FFu) << "no title image in the frame, column " << X;
+        EXPECT_EQ(PixelAt(Shot, W - 1 - X, H / 2), 0x0000FFu);
+        EXPECT_EQ(PixelAt(Shot, W / 2, H - 1 - X), 0x0000FFu);
     }
 }
 
@@ -201,13 +205,13 @@ TEST(FormFramePixels, HiddenTitleBarLeavesASquareWindowWithAThinTopBorder) {
     Window.Skin->SetTitleBarVisible(false);
     EXPECT_EQ(Window.Skin->RoundCorner(), 0);
     Window.Skin->RegionWindow();
-    auto ShotPtr = WindowShot(Window.Window());
+    auto ShotPtr = WindowImage(Window.Window());
     TBitmap& Shot = *ShotPtr;
-    EXPECT_EQ(ShotPixel(Shot, 0, 0), clBlack) << "square corner";
-    EXPECT_EQ(ShotPixel(Shot, 100, 0), clBlack);
-    EXPECT_EQ(ShotPixel(Shot, 100, 1), Window.Skin->Color());
-    EXPECT_EQ(ShotPixel(Shot, 100, 2), Window.Skin->Color());
-    EXPECT_EQ(ShotPixel(Shot, 100, 3), Window.Skin->Color()) << "the panel begins at once";
+    EXPECT_EQ(PixelAt(Shot, 0, 0), clBlack) << "square corner";
+    EXPECT_EQ(PixelAt(Shot, 100, 0), clBlack);
+    EXPECT_EQ(PixelAt(Shot, 100, 1), Window.Skin->Color());
+    EXPECT_EQ(PixelAt(Shot, 100, 2), Window.Skin->Color());
+    EXPECT_EQ(PixelAt(Shot, 100, 3), Window.Skin->Color()) << "the panel begins at once";
 }
 
 } // namespace

@@ -1,7 +1,10 @@
 // The skinned pop-up menu: the look each style gives it, how its items measure, and the pixels of each kind
 // of item drawn on a bitmap through the framework's own draw event (so unhooked items would show).
-#include "FrameTestSupport.h"
+#include "tests/support/Components.h"
+#include "tests/support/HandleSnapshot.h"
+#include "tests/support/Pixels.h"
 
+#include "framework/win/forms/Form.h"
 #include "framework/win/graphics/Canvas.h"
 #include "framework/win/graphics/ImageList.h"
 #include "framework/win/menus/MenuItem.h"
@@ -9,6 +12,8 @@
 #include "skin/controls/Vskpopupmenu.h"
 
 #include <gtest/gtest.h>
+
+#include <memory>
 
 namespace {
 
@@ -19,12 +24,7 @@ struct TMenuFixture : ::testing::Test {
     std::unique_ptr<TForm> Owner = std::make_unique<TForm>(nullptr);
     TvskPopupMenu* Menu = new TvskPopupMenu(Owner.get());
 
-    TMenuItem* AddItem(const std::string& Caption) {
-        auto* Item = new TMenuItem(Owner.get());
-        Item->SetCaption(Caption);
-        Menu->Items()->Add(Item);
-        return Item;
-    }
+    TMenuItem* AddItem(const std::string& Caption) { return NewMenuItem(Owner.get(), Menu->Items(), Caption); }
     // The item drawn selected or not on a bitmap of its measured height.
     std::unique_ptr<TBitmap> Draw(TMenuItem& Item, bool Selected) {
         auto SheetPtr = std::make_unique<TBitmap>(ItemWidth, 1);
@@ -38,13 +38,6 @@ struct TMenuFixture : ::testing::Test {
         return SheetPtr;
     }
 };
-
-bool Holds(TBitmap& Bitmap, const TRect& Area, TColor Color) {
-    for (int Y = Area.top; Y < Area.bottom; ++Y)
-        for (int X = Area.left; X < Area.right; ++X)
-            if (ShotPixel(Bitmap, X, Y) == Color) return true;
-    return false;
-}
 
 TEST_F(TMenuFixture, TakesEachStylesColoursAndHeights) {
     // Without a skinned form on its owner the menu starts in DeepBlue.
@@ -103,24 +96,24 @@ TEST_F(TMenuFixture, DrawsBarBackgroundSelectionAndSeparators) {
 
     auto PlainPtr = Draw(*Item, false);
     TBitmap& Plain = *PlainPtr;
-    EXPECT_EQ(ShotPixel(Plain, 0, 10), 0xCED3D6u) << "left bar";
-    EXPECT_EQ(ShotPixel(Plain, 25, 10), 0xCED3D6u);
-    EXPECT_EQ(ShotPixel(Plain, 26, 1), 0xFFFFFFu) << "background right of the bar";
-    EXPECT_TRUE(Holds(Plain, TRect(30, 4, ItemWidth, 21), 0x000000u)) << "black caption";
+    EXPECT_EQ(PixelAt(Plain, 0, 10), 0xCED3D6u) << "left bar";
+    EXPECT_EQ(PixelAt(Plain, 25, 10), 0xCED3D6u);
+    EXPECT_EQ(PixelAt(Plain, 26, 1), 0xFFFFFFu) << "background right of the bar";
+    EXPECT_TRUE(AreaHas(Plain, TRect(30, 4, ItemWidth, 21), 0x000000u)) << "black caption";
 
     auto ChosenPtr = Draw(*Item, true);
     TBitmap& Chosen = *ChosenPtr;
-    EXPECT_EQ(ShotPixel(Chosen, 0, 10), 0xA04A44u) << "the selection covers the bar too";
-    EXPECT_TRUE(Holds(Chosen, TRect(30, 4, ItemWidth, 21), 0xFFFFFFu)) << "white selected caption";
+    EXPECT_EQ(PixelAt(Chosen, 0, 10), 0xA04A44u) << "the selection covers the bar too";
+    EXPECT_TRUE(AreaHas(Chosen, TRect(30, 4, ItemWidth, 21), 0xFFFFFFu)) << "white selected caption";
 
     auto SeparatorPtr = Draw(*Line, false);
     TBitmap& Separator = *SeparatorPtr;
     ASSERT_EQ(Separator.Height(), 5);
-    EXPECT_EQ(ShotPixel(Separator, 29, 2), 0xFFFFFFu);
-    EXPECT_EQ(ShotPixel(Separator, 30, 2), 0x848284u) << "the line starts 4 pixels after the bar";
-    EXPECT_EQ(ShotPixel(Separator, ItemWidth - 3, 2), 0x848284u);
-    EXPECT_EQ(ShotPixel(Separator, ItemWidth - 2, 2), 0xFFFFFFu);
-    EXPECT_EQ(ShotPixel(Separator, 30, 1), 0xFFFFFFu);
+    EXPECT_EQ(PixelAt(Separator, 29, 2), 0xFFFFFFu);
+    EXPECT_EQ(PixelAt(Separator, 30, 2), 0x848284u) << "the line starts 4 pixels after the bar";
+    EXPECT_EQ(PixelAt(Separator, ItemWidth - 3, 2), 0x848284u);
+    EXPECT_EQ(PixelAt(Separator, ItemWidth - 2, 2), 0xFFFFFFu);
+    EXPECT_EQ(PixelAt(Separator, 30, 1), 0xFFFFFFu);
 }
 
 TEST_F(TMenuFixture, DisabledSelectedItemsLookUnselectedWithGreyText) {
@@ -128,8 +121,8 @@ TEST_F(TMenuFixture, DisabledSelectedItemsLookUnselectedWithGreyText) {
     Item->SetEnabled(false);
     auto SheetPtr = Draw(*Item, true);
     TBitmap& Sheet = *SheetPtr;
-    EXPECT_FALSE(Holds(Sheet, TRect(0, 0, ItemWidth, Sheet.Height()), 0xA04A44u));
-    EXPECT_TRUE(Holds(Sheet, TRect(30, 4, ItemWidth, 21), 0x808080u));
+    EXPECT_FALSE(AreaHas(Sheet, TRect(0, 0, ItemWidth, Sheet.Height()), 0xA04A44u));
+    EXPECT_TRUE(AreaHas(Sheet, TRect(30, 4, ItemWidth, 21), 0x808080u));
 }
 
 TEST_F(TMenuFixture, CheckedItemsShowTheMarkOrAFramedImage) {
@@ -141,10 +134,10 @@ TEST_F(TMenuFixture, CheckedItemsShowTheMarkOrAFramedImage) {
     EXPECT_TRUE([&] {
         for (int Y = 3; Y < 19; ++Y)
             for (int X = 4; X < 20; ++X)
-                if (ShotPixel(Marked, X, Y) != 0xCED3D6u) return true;
+                if (PixelAt(Marked, X, Y) != 0xCED3D6u) return true;
         return false;
     }());
-    EXPECT_EQ(ShotPixel(Marked, 2, 1), 0xCED3D6u) << "no box without an image";
+    EXPECT_EQ(PixelAt(Marked, 2, 1), 0xCED3D6u) << "no box without an image";
 
     TImageList Images(nullptr);
     TBitmap Red(16, 16);
@@ -155,9 +148,9 @@ TEST_F(TMenuFixture, CheckedItemsShowTheMarkOrAFramedImage) {
     Checked->SetImageIndex(0);
     auto BoxedPtr = Draw(*Checked, false);
     TBitmap& Boxed = *BoxedPtr;
-    EXPECT_EQ(ShotPixel(Boxed, 2, 1), 0x000000u) << "black frame of the box";
-    EXPECT_EQ(ShotPixel(Boxed, 3, 2), Menu->SelectedColor()) << "box in the selection colour";
-    EXPECT_EQ(ShotPixel(Boxed, 10, 10), 0x0000FFu) << "the image on the box";
+    EXPECT_EQ(PixelAt(Boxed, 2, 1), 0x000000u) << "black frame of the box";
+    EXPECT_EQ(PixelAt(Boxed, 3, 2), Menu->SelectedColor()) << "box in the selection colour";
+    EXPECT_EQ(PixelAt(Boxed, 10, 10), 0x0000FFu) << "the image on the box";
     Menu->SetImages(nullptr);
 }
 
@@ -175,11 +168,11 @@ TEST_F(TMenuFixture, MacOSDrawsItsMenuBitmaps) {
     ASSERT_EQ(Separator.Height(), 12);
     // Every column is the same stretched bitmap column: no bar, no paper left.
     for (int Y = 0; Y < 20; ++Y) {
-        EXPECT_EQ(ShotPixel(Plain, 0, Y), ShotPixel(Plain, 120, Y));
-        EXPECT_NE(ShotPixel(Chosen, 0, Y), Paper);
+        EXPECT_EQ(PixelAt(Plain, 0, Y), PixelAt(Plain, 120, Y));
+        EXPECT_NE(PixelAt(Chosen, 0, Y), Paper);
     }
-    EXPECT_NE(ShotPixel(Plain, 0, 10), ShotPixel(Chosen, 0, 10)) << "selection and plain items differ";
-    EXPECT_FALSE(Holds(Separator, TRect(0, 0, ItemWidth, 12), Paper));
+    EXPECT_NE(PixelAt(Plain, 0, 10), PixelAt(Chosen, 0, 10)) << "selection and plain items differ";
+    EXPECT_FALSE(AreaHas(Separator, TRect(0, 0, ItemWidth, 12), Paper));
 }
 
 TEST_F(TMenuFixture, ItemsAddedLaterAndSubItemsDrawSkinned) {
@@ -189,11 +182,11 @@ TEST_F(TMenuFixture, ItemsAddedLaterAndSubItemsDrawSkinned) {
     Parent->Add(Child);
     auto SheetPtr = Draw(*Child, false);
     TBitmap& Sheet = *SheetPtr;
-    EXPECT_EQ(ShotPixel(Sheet, 0, 10), 0xCED3D6u);
+    EXPECT_EQ(PixelAt(Sheet, 0, 10), 0xCED3D6u);
 }
 
 TEST(PopupMenuHandles, TheSharedCheckMarkGoesWithTheLastMenu) {
-    const THandleCountSnapshot Before = HandleCountSnapshot();
+    const THandleSnapshot Before = HandleSnapshot();
     {
         auto Owner = std::make_unique<TForm>(nullptr);
         auto* First = new TvskPopupMenu(Owner.get());
@@ -205,7 +198,7 @@ TEST(PopupMenuHandles, TheSharedCheckMarkGoesWithTheLastMenu) {
         TBitmap Sheet(ItemWidth, 21);
         Item->DrawItem(Sheet.Canvas(), TRect(0, 0, ItemWidth, 21), false); // the survivor still has its mark
     }
-    EXPECT_EQ(HandleCountSnapshot(), Before);
+    EXPECT_EQ(HandleSnapshot(), Before);
 }
 
 } // namespace

@@ -1,6 +1,10 @@
 // The title bar inside a skinned form on the screen: its geometry per style, what it paints, and the
 // rules of its buttons and sections.
-#include "FrameTestSupport.h"
+#include "tests/skin/SkinnedWindow.h"
+#include "tests/support/MessageBoxAnswers.h"
+#include "tests/support/Pictures.h"
+#include "tests/support/Pixels.h"
+#include "tests/support/SystemInput.h"
 
 #include "framework/win/graphics/Canvas.h"
 #include "framework/win/graphics/Picture.h"
@@ -39,27 +43,27 @@ TEST(TitleBarGeometry, BlueGlassButtonsAndCaptionOnTheScreen) {
     // The screen shows the close face's own pixels where the layout puts them (its see-through ones show
     // the title image).
     MoveMouse({0, 0});
-    auto ShotPtr = WindowShot(Window.Window());
+    auto ShotPtr = WindowImage(Window.Window());
     TBitmap& Shot = *ShotPtr;
     TBitmap& Close = Bar.Buttons()->Items(1)->PicNormal()->Bitmap();
-    const TColor SeeThrough = ::GetPixel(Close.Canvas().Handle(), 0, Close.Height() - 1);
+    const TColor SeeThrough = PixelAt(Close, 0, Close.Height() - 1);
     int Compared = 0;
     for (int Y = 0; Y < Close.Height(); ++Y)
         for (int X = 0; X < Close.Width(); ++X) {
-            const TColor Face = ::GetPixel(Close.Canvas().Handle(), X, Y);
+            const TColor Face = PixelAt(Close, X, Y);
             if (Face == SeeThrough) continue;
             ++Compared;
-            ASSERT_EQ(ShotPixel(Shot, Frame + 772 + X, Frame + 3 + Y), Face) << X << ", " << Y;
+            ASSERT_EQ(PixelAt(Shot, Frame + 772 + X, Frame + 3 + Y), Face) << X << ", " << Y;
         }
     EXPECT_GT(Compared, 19 * 19 / 2);
     // The caption is drawn in white from x 28 inside the 19-pixel band at y 3.
     bool White = false;
     for (int Y = Frame + 3; Y < Frame + 22; ++Y)
         for (int X = Frame + 28; X < Frame + 60; ++X)
-            White = White || ShotPixel(Shot, X, Y) == clWhite;
+            White = White || PixelAt(Shot, X, Y) == clWhite;
     EXPECT_TRUE(White);
     for (int Y = Frame + 3; Y < Frame + 22; ++Y)
-        EXPECT_NE(ShotPixel(Shot, Frame + 27, Y), clWhite) << "nothing of the caption left of x 28";
+        EXPECT_NE(PixelAt(Shot, Frame + 27, Y), clWhite) << "nothing of the caption left of x 28";
 }
 
 TEST(TitleBarGeometry, HiddenButtonsCloseTheGapAndEdgesGoLeft) {
@@ -97,15 +101,15 @@ TEST(TitleBarLook, LongCaptionsEndInAnEllipsisBeforeTheButtons) {
     TvskTitleBar& Bar = *Window.Skin->TitleBar();
     MoveMouse({0, 0});
     Window.Skin->SetCaption("");
-    auto Bare = WindowShot(Window.Window());
+    auto Bare = WindowImage(Window.Window());
     Window.Skin->SetCaption(std::string(80, 'W'));
-    auto Long = WindowShot(Window.Window());
+    auto Long = WindowImage(Window.Window());
     // The caption's ink is what differs from the bar without a caption.
     const TvskTitleBar::TLayout Layout = Bar.Layout();
     int First = -1, Last = -1;
     for (int Y = 0; Y < Bar.Height(); ++Y)
         for (int X = 0; X < Bar.Width(); ++X)
-            if (ShotPixel(*Bare, Frame + X, Frame + Y) != ShotPixel(*Long, Frame + X, Frame + Y)) {
+            if (PixelAt(*Bare, Frame + X, Frame + Y) != PixelAt(*Long, Frame + X, Frame + Y)) {
                 if (First == -1 || X < First) First = X;
                 Last = std::max(Last, X);
             }
@@ -125,13 +129,13 @@ TEST(TitleBarLook, CaptionColourPerStyleAndWhenInactive) {
     }
     Bar.SetActive(false);
     MoveMouse({0, 0});
-    auto ShotPtr = WindowShot(Window.Window());
+    auto ShotPtr = WindowImage(Window.Window());
     TBitmap& Shot = *ShotPtr;
     const TColor Inactive = ::GetSysColor(COLOR_INACTIVECAPTION);
     bool Found = false;
     for (int Y = Frame + 3; Y < Frame + 22; ++Y)
         for (int X = Frame + 28; X < Frame + 200; ++X)
-            Found = Found || ShotPixel(Shot, X, Y) == Inactive;
+            Found = Found || PixelAt(Shot, X, Y) == Inactive;
     EXPECT_TRUE(Found);
     EXPECT_EQ(Bar.Font()->Color(), clWhite) << "the font keeps its colour";
 }
@@ -139,15 +143,15 @@ TEST(TitleBarLook, CaptionColourPerStyleAndWhenInactive) {
 TEST(TitleBarRules, OneControlBoxOneClientSectionAndCustomFreezesTheLook) {
     TSkinnedWindow Window(BlueGlass);
     TvskTitleBar& Bar = *Window.Skin->TitleBar();
-    TBoxRecorder Boxes;
+    TMessageBoxAnswers Boxes;
     Bar.Buttons()->Items(1)->SetButtonType(vskControlBox);
     EXPECT_EQ(Bar.Buttons()->Items(1)->ButtonType(), vskClose);
     Bar.Buttons()->Items(0)->SetButtonType(vskControlBox); // again on the one that has it
     Bar.Sections()->Items(0)->SetAlign(vskClient);
     EXPECT_EQ(Bar.Sections()->Items(0)->Align(), vskLeft);
-    ASSERT_EQ(Boxes.Texts.size(), 3u);
-    EXPECT_EQ(Boxes.Texts[0], "Sorry, only one button's ButtonType property can be \"vskControlBox\"");
-    EXPECT_EQ(Boxes.Texts[2], "Sorry, only one section's Align property can be \"vskClient\"");
+    ASSERT_EQ(Boxes.Boxes().size(), 3u);
+    EXPECT_EQ(Boxes.Boxes()[0].Text, "Sorry, only one button's ButtonType property can be \"vskControlBox\"");
+    EXPECT_EQ(Boxes.Boxes()[2].Text, "Sorry, only one section's Align property can be \"vskClient\"");
 
     Bar.SetCustom(true);
     Bar.SetLeftBtnXOffset(40);

@@ -16,13 +16,6 @@
 
 namespace {
 
-bool SamePixels(const TBitmap& A, const TRect& AreaOfA, const TBitmap& B) {
-    for (int Y = 0; Y < AreaOfA.Height(); ++Y)
-        for (int X = 0; X < AreaOfA.Width(); ++X)
-            if (PixelAt(A, AreaOfA.left + X, AreaOfA.top + Y) != PixelAt(B, X, Y)) return false;
-    return true;
-}
-
 TEST(InsideThemeBitmapTest, WholeImagesAndFramesFromTheResources) {
     TBitmap Whole, Frame;
     GetInsideThemeBitmap(BlueGlass, VSK_THEME_BUTTON_IMAGE, &Whole, 0, 0);
@@ -31,7 +24,7 @@ TEST(InsideThemeBitmapTest, WholeImagesAndFramesFromTheResources) {
     GetInsideThemeBitmap(BlueGlass, VSK_THEME_BUTTON_IMAGE, &Frame, 3, 2);
     ASSERT_EQ(Frame.Width(), 77);
     ASSERT_EQ(Frame.Height(), 27);
-    EXPECT_TRUE(SamePixels(Whole, TRect(77, 0, 154, 27), Frame));
+    EXPECT_TRUE(SameArea(Whole, TRect(77, 0, 154, 27), Frame));
 
     GetInsideThemeBitmap(WinXP, VSK_THEME_TITLE_BAR_BUTTON_IMAGE, &Frame, 18, 1);
     EXPECT_EQ(Frame.Width(), 21);
