@@ -7,12 +7,16 @@
 #include "skin/controls/Vskgroupbox.h"
 #include "skin/controls/Vskimagebutton.h"
 #include "skin/controls/Vskimagepanel.h"
+#include "skin/controls/Vsklistview.h"
+#include "skin/controls/Vskmemo.h"
 #include "skin/controls/Vskmsnpopform.h"
 #include "skin/controls/Vskpanel.h"
 #include "skin/controls/Vskpopupmenu.h"
 #include "skin/controls/Vskprogressbar.h"
+#include "skin/controls/Vskscrollbar.h"
 #include "skin/controls/Vskstatusbar.h"
 #include "skin/controls/Vsktoolbarspeedbutton.h"
+#include "skin/controls/Vsktrackbar.h"
 
 void RegisterSkinControlClasses() {
     RegisterClasses({&TvskButton::StaticClassInfo(), &TvskArrowButton::StaticClassInfo(),
@@ -22,5 +26,7 @@ void RegisterSkinControlClasses() {
                      &TvskPanel::StaticClassInfo(), &TvskStatusBar::StaticClassInfo(),
                      &TvskProgressBar::StaticClassInfo(), &TvskMSNPopForm::StaticClassInfo(),
                      &TvskGroupBox::StaticClassInfo(), &TvskCheckGroup::StaticClassInfo(),
-                     &TvskRadioGroup::StaticClassInfo(), &TvskPopupMenu::StaticClassInfo()});
+                     &TvskRadioGroup::StaticClassInfo(), &TvskPopupMenu::StaticClassInfo(),
+                     &TvskScrollBar::StaticClassInfo(), &TvskScrollTrackBar::StaticClassInfo(),
+                     &TvskListView::StaticClassInfo(), &TvskMemo::StaticClassInfo()});
 }
