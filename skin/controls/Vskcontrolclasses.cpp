@@ -25,8 +25,8 @@ void RegisterSkinControlClasses() {
                      &TvskRadioButton::StaticClassInfo(), &TvskImagePanel::StaticClassInfo(),
                      &TvskPanel::StaticClassInfo(), &TvskStatusBar::StaticClassInfo(),
                      &TvskProgressBar::StaticClassInfo(), &TvskMSNPopForm::StaticClassInfo(),
-                     &TvskGroupBox::StaticClassInfo(), &TvskCheckGroup::StaticClassInfo(),
-                     &TvskRadioGroup::StaticClassInfo(), &TvskPopupMenu::StaticClassInfo(),
                      &TvskScrollBar::StaticClassInfo(), &TvskScrollTrackBar::StaticClassInfo(),
-                     &TvskListView::StaticClassInfo(), &TvskMemo::StaticClassInfo()});
+                     &TvskListView::StaticClassInfo(), &TvskMemo::StaticClassInfo(),
+                     &TvskGroupBox::StaticClassInfo(), &TvskCheckGroup::StaticClassInfo(),
+                     &TvskRadioGroup::StaticClassInfo(), &TvskPopupMenu::StaticClassInfo()});
 }

@@ -1,5 +1,8 @@
 #include "skin/controls/Vsknativescroll.h"
 
+#include "framework/win/graphics/ColorConversion.h"
+#include "framework/win/graphics/DeviceContexts.h"
+#include "framework/win/graphics/HandleOwners.h"
 #include "framework/win/windowing/Messages.h"
 #include "skin/controls/Vskscrollbar.h"
 
@@ -74,6 +77,18 @@ void PlaceHostedBar(TvskScrollBar& Bar, const TRect& Host, TvskProgressBarOrient
         const int Length = std::max(Host.Width() - 2 * AlongInset - OtherThickness, 0);
         Bar.SetBounds(Host.left + AlongInset, Host.bottom - Bar.Height() - AcrossInset, Length, Bar.Height());
     }
+}
+
+void PaintBarsCorner(HWND Host, const TvskScrollBar* Vertical, const TvskScrollBar* Horizontal) {
+    if (!Vertical || !Horizontal || !Vertical->Visible() || !Horizontal->Visible()) return;
+    RECT Window;
+    ::GetWindowRect(Host, &Window);
+    const int Right = Window.right - Window.left - AcrossInset;
+    const int Bottom = Window.bottom - Window.top - AcrossInset;
+    const TRect Corner(Right - Vertical->Width(), Bottom - Horizontal->Height(), Right, Bottom);
+    const TWindowDC DC(Host, TWindowDC::waWholeWindow);
+    const TBrushHandle Brush(::CreateSolidBrush(ColorToRGB(Vertical->Color())));
+    ::FillRect(DC.Handle(), &Corner, Brush.Get());
 }
 
 void ReleaseHostedBar(TvskScrollBar& Bar) {

@@ -47,6 +47,9 @@ bool HostHoldsBar(const TRect& Host, const TvskScrollBar& Bar, TvskProgressBarOr
 // Lays Bar along the right (vertical) or bottom (horizontal) edge inside the host's border, stopping short
 // of the other bar's thickness. Host is in the parent's coordinates, as the bar's bounds are.
 void PlaceHostedBar(TvskScrollBar& Bar, const TRect& Host, TvskProgressBarOrientation Axis, int OtherThickness);
+// The square where both bars of a host meet is the native bars' own corner: covered in the bars' colour
+// while both skinned bars show, so that the platform's corner box does not show between them.
+void PaintBarsCorner(HWND Host, const TvskScrollBar* Vertical, const TvskScrollBar* Horizontal);
 // A bar that leaves its host goes back to a neutral state: no OnChange, a thumb from PageSize, Max 100,
 // enabled and with its thumb shown.
 void ReleaseHostedBar(TvskScrollBar& Bar);

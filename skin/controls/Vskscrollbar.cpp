@@ -62,6 +62,7 @@ TvskScrollBar::TvskScrollBar(TComponent* AOwner) : inherited(AOwner) {
         auto* Arrow = new TvskImageButton(this);
         Arrow->SetParent(this);
         Arrow->SetTabStop(false);
+        Arrow->SetTransparent(true); // the strips' corners are keyed out around the rounded faces
         Arrow->SetMouseContinuouslyDownInterval(VskDefaultRepeatInterval);
         Arrow->OnMouseContinuouslyDown.Bind(this, Repeat);
         return Arrow;

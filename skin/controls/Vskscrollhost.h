@@ -184,7 +184,9 @@ private:
 
     void WMPaintBorder(TMessage& Message) {
         inherited::WndProc(Message);
-        if (this->HandleAllocated()) DrawControlBorder(*this, FBorderColor, this->Color(), true);
+        if (!this->HandleAllocated()) return;
+        DrawControlBorder(*this, FBorderColor, this->Color(), true);
+        PaintBarsCorner(this->Handle(), FBars[vskVertical], FBars[vskHorizontal]);
     }
     void WMLButtonDown(TMessage& Message) {
         inherited::WndProc(Message);

@@ -5,6 +5,7 @@
 #include "tests/support/Components.h"
 #include "tests/support/HandleSnapshot.h"
 #include "tests/support/Messages.h"
+#include "tests/support/Pictures.h"
 #include "tests/support/Pixels.h"
 #include "tests/support/UserInput.h"
 
@@ -192,22 +193,22 @@ TEST_F(ButtonGroupTest, ARadioGroupThatMayNotChangeKeepsItsChoice) {
 TEST_F(ButtonGroupTest, TheFocusMarkShowsOnTheFocusedCheckBoxAndOnlyOnTheChosenRadioButton) {
     Checks->Items()->SetText("a\nb");
     TvskCheckBox& Check = *Checks->Buttons(1);
-    const auto Unfocused = Painted(Check);
+    const auto Unfocused = PaintedImage(Check);
     Check.SetFocus();
-    EXPECT_FALSE(SamePixels(*Unfocused, *Painted(Check)));
+    EXPECT_FALSE(SamePixels(*Unfocused, *PaintedImage(Check)));
 
     auto* Locked = Make<TLockedRadioGroup>(10, 150); // focus without a change of choice
     Locked->Items()->SetText("x\ny");
     Locked->SetItemIndex(0);
     TvskCheckBox& Chosen = *Locked->Buttons(0);
     TvskCheckBox& Other = *Locked->Buttons(1);
-    const auto ChosenUnfocused = Painted(Chosen);
-    const auto OtherUnfocused = Painted(Other);
+    const auto ChosenUnfocused = PaintedImage(Chosen);
+    const auto OtherUnfocused = PaintedImage(Other);
     Other.SetFocus();
     ASSERT_TRUE(Other.Focused());
-    EXPECT_TRUE(SamePixels(*OtherUnfocused, *Painted(Other)));
+    EXPECT_TRUE(SamePixels(*OtherUnfocused, *PaintedImage(Other)));
     Chosen.SetFocus();
-    EXPECT_FALSE(SamePixels(*ChosenUnfocused, *Painted(Chosen)));
+    EXPECT_FALSE(SamePixels(*ChosenUnfocused, *PaintedImage(Chosen)));
 }
 
 // What lies behind a see-through group shows through it and through its buttons.
@@ -217,10 +218,10 @@ TEST_F(ButtonGroupTest, ASeeThroughGroupShowsTheFormThroughItsButtons) {
     Checks->Items()->SetText("a");
     TvskCheckBox& Button = *Checks->Buttons(0);
     const TPoint Corner(Button.Width() - 1, 0);
-    auto Image = Painted(Button);
+    auto Image = PaintedImage(Button);
     EXPECT_EQ(PixelAt(*Image, Corner.x, Corner.y), clWhite);
     Checks->SetTransparent(true);
-    Image = Painted(Button);
+    Image = PaintedImage(Button);
     EXPECT_EQ(PixelAt(*Image, Corner.x, Corner.y), clYellow);
 }
 

@@ -2,6 +2,7 @@
 // edge, and a skinned vertical bar kept in step with the native one both ways under real mouse messages.
 #include "tests/skin/controls/SkinControlFixture.h"
 #include "tests/support/Messages.h"
+#include "tests/support/UserInput.h"
 
 #include "framework/win/graphics/ColorConversion.h"
 #include "framework/win/graphics/DeviceContexts.h"

@@ -3,9 +3,12 @@
 // thumb, the keys, OnChange with its delta, and ranges that would divide by zero or go negative.
 #include "tests/skin/controls/SkinControlFixture.h"
 #include "tests/support/Messages.h"
+#include "tests/support/Pictures.h"
 #include "tests/support/Pixels.h"
+#include "tests/support/UserInput.h"
 
 #include "framework/win/forms/Timer.h"
+#include "framework/win/graphics/ColorConversion.h"
 #include "skin/controls/Vskimagebutton.h"
 #include "skin/controls/Vskimagepanel.h"
 #include "skin/controls/Vskscrollbar.h"
@@ -102,16 +105,19 @@ TEST_F(ScrollBarTest, EachStyleSizesItsArrowsAndTrackFromItsStrips) {
 }
 
 // Normal, pointer over and pressed show frames 1, 2, 3 (decrement) and 4, 5, 6 (increment) of the strip; a
-// horizontal bar shows them turned a quarter counter-clockwise (the frame's top-right pixel at top-left).
+// horizontal bar shows them turned a quarter counter-clockwise (the frame's top-right pixel at top-left). The
+// frame's corner colour is keyed out: the bar's own colour shows there.
 TEST_F(ScrollBarTest, ArrowsShowTheirStripFramesPerStateUnderTheMouse) {
     MakeVertical(WinXP, 150);
-    const auto ShowsFrame = [](TvskImageButton& Arrow, int Frame, bool Turned) {
+    const auto ShowsFrame = [this](TvskImageButton& Arrow, int Frame, bool Turned) {
         const auto ExpectedFrame = StripFrame(WinXP, VSK_THEME_SCROLL_BAR_BUTTON_IMAGE, 6, Frame);
         const TBitmap& Expected = *ExpectedFrame;
-        const auto Shown = Painted(Arrow);
+        const TColor Key = Turned ? PixelAt(Expected, Expected.Width() - 1, 0) : PixelAt(Expected, 0, 0);
+        const auto Shown = PaintedImage(Arrow);
         for (int Y = 0; Y < Shown->Height(); ++Y)
             for (int X = 0; X < Shown->Width(); ++X) {
-                const TColor Want = Turned ? PixelAt(Expected, Expected.Width() - 1 - Y, X) : PixelAt(Expected, X, Y);
+                const TColor Face = Turned ? PixelAt(Expected, Expected.Width() - 1 - Y, X) : PixelAt(Expected, X, Y);
+                const TColor Want = Face == Key ? ColorToRGB(Bar->Color()) : Face;
                 if (PixelAt(*Shown, X, Y) != Want) return false;
             }
         return true;
@@ -133,6 +139,7 @@ TEST_F(ScrollBarTest, ArrowsShowTheirStripFramesPerStateUnderTheMouse) {
 
     MouseMove(*Form, 300, 250);
     Bar->SetOrientation(vskHorizontal);
+    Bar->SetWidth(150); // long enough to hold both arrows side by side
     EXPECT_TRUE(ShowsFrame(Dec, 1, true));
     EXPECT_TRUE(ShowsFrame(Inc, 4, true));
 }
@@ -146,14 +153,14 @@ TEST_F(ScrollBarTest, TheThumbIsComposedOfTheTurnedPiecesOnTheStylesColour) {
     const auto TailPiece = StripFrame(MacOS, VSK_THEME_SCROLL_BAR_SLIDER_IMAGE, 3, 3);
     const TBitmap& Head = *HeadPiece;
     const TBitmap& Tail = *TailPiece;
-    const auto Shown = Painted(Thumb());
+    const auto Shown = PaintedImage(Thumb());
     const int Last = Shown->Height() - 1;
     for (int X = 0; X < Shown->Width(); ++X) {
         EXPECT_EQ(PixelAt(Head, 0, Head.Height() - 1 - X), PixelAt(*Shown, X, 0)) << X;
         EXPECT_EQ(PixelAt(Tail, Tail.Width() - 1, Tail.Height() - 1 - X), PixelAt(*Shown, X, Last)) << X;
     }
     Bar->SetPosition(100); // the thumb at the bottom leaves the top of the track bare
-    const auto TrackShown = Painted(Track());
+    const auto TrackShown = PaintedImage(Track());
     EXPECT_TRUE(AreaIs(*TrackShown, TRect(0, 0, Track().Width(), 10), TColor{0xC9C9C9}));
 }
 
