@@ -1,6 +1,7 @@
 #include "skin/frame/Vskform.h"
 
 #include "framework/core/Properties.h"
+#include "framework/core/ScopedCount.h"
 #include "framework/win/controls/ToolButton.h"
 #include "framework/win/forms/Application.h"
 #include "framework/win/forms/Form.h"
@@ -8,7 +9,6 @@
 #include "framework/win/graphics/Canvas.h"
 #include "framework/win/graphics/DeviceContexts.h"
 #include "framework/win/graphics/Font.h"
-#include "framework/win/graphics/OffscreenBuffer.h"
 #include "framework/win/menus/MainMenu.h"
 #include "framework/win/windowing/SizeConstraints.h"
 #include "skin/frame/Vskformborder.h"
@@ -408,28 +408,40 @@ void TvskForm::PopupSystemMenu() {
 void TvskForm::WndProc(TMessage& Message) {
     switch (Message.Msg) {
     case WM_ERASEBKGND: Message.Result = 1; break; // Paint covers every pixel
+    case WM_PAINT: PaintMessage(Message); break;
     default: inherited::WndProc(Message);
     }
 }
 
+// The framework paints the panel double-buffered: Paint draws straight on the canvas, in one fill.
 void TvskForm::Paint() {
     if (FDestroying) return;
-    const TRect Client = ClientRect();
-    TOffscreenBuffer Buffer(Canvas().Handle(), Client.Width(), Client.Height());
-    TCanvas Off;
-    Off.SetHandle(Buffer.DC());
     TBitmap Texture;
     if (UIStyle() == MacOS || UIStyle() == Protein) {
         Texture.LoadFromResourceName(::GetModuleHandleA(nullptr),
                                      UIStyle() == MacOS ? MacOSBackgroundResource : ProteinBackgroundResource);
-        Off.Brush().SetBitmap(&Texture);
+        // The texture keeps its place on the panel when the canvas is moved to show a part of it.
+        POINT Origin;
+        ::GetViewportOrgEx(Canvas().Handle(), &Origin);
+        ::SetBrushOrgEx(Canvas().Handle(), Origin.x, Origin.y, nullptr);
+        Canvas().Brush().SetBitmap(&Texture);
     } else {
-        Off.Brush().SetColor(Color());
+        Canvas().Brush().SetColor(Color());
     }
-    Off.FillRect(Client);
-    Off.SetHandle(nullptr);
-    Buffer.CopyTo(Canvas().Handle());
-    PaintFormBorder();
+    Canvas().FillRect(ClientRect());
+    if (FScreenPaints > 0) PaintFormBorder();
+}
+
+// A WM_PAINT without a DC is the panel's own paint on the screen. One with a DC asks for a picture of the
+// panel for someone else (a see-through child's background, PaintTo): drawing the host's frame then would
+// redraw it once for every see-through child on the window.
+void TvskForm::PaintMessage(TMessage& Message) {
+    if (Message.WParam != 0) {
+        inherited::WndProc(Message);
+        return;
+    }
+    const TScopedCount OnScreen(FScreenPaints);
+    inherited::WndProc(Message);
 }
 
 void TvskForm::PaintFormBorder() {

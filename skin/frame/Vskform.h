@@ -104,6 +104,7 @@ private:
     void NewParentWndProc(TMessage& Message);
     void HostActivated(const TMessage& Message);
     void HostNCPaint(TMessage& Message);
+    void PaintMessage(TMessage& Message);
     void HostResized();
     void ApplyMenuBarColor(const TvskThemeSource& Theme);
     void TitleBarCustomClick(TObject* Sender, int ButtonIndex);
@@ -124,6 +125,7 @@ private:
     TWndMethod FOldWndProc;
     bool FUIStyleAutoUpdateSub = false;
     bool FDestroying = false;
+    int FScreenPaints = 0; // the panel's own paints on the screen under way
     bool FTookOver = false;
     TRect FCreateBounds;
     bool FStartMaximized = false;
