@@ -69,7 +69,12 @@ void MakeList(TForm& Form, TvskUIStyle Style) {
     for (int Row = 0; Row < ListRows; ++Row) {
         TListItem* Item = List->Items()->Add();
         Item->SetCaption("WRKACTJOB SBS(QBATCH" + std::to_string(Row) + ")");
-        Item->SubItems()->Add("2024-05-0" + std::to_string(1 + Row % 9) + " 10:1" + std::to_string(Row % 10));
+        // Appended piece by piece: the 32-bit compiler warns wrongly about overlapping copies in the chain of +.
+        std::string Stamp = "2024-05-0";
+        Stamp += std::to_string(1 + Row % 9);
+        Stamp += " 10:1";
+        Stamp += std::to_string(Row % 10);
+        Item->SubItems()->Add(Stamp);
     }
     List->SetVScrollBar(MakeBar(Form, Style, vskVertical, 0, 0));
     List->SetHScrollBar(MakeBar(Form, Style, vskHorizontal, 0, 0));
