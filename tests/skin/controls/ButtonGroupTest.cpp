@@ -38,14 +38,6 @@ struct TLockedRadioGroup : TvskRadioGroup {
     bool CanModify() const override { return false; }
 };
 
-bool SamePixels(const TBitmap& A, const TBitmap& B) {
-    if (A.Width() != B.Width() || A.Height() != B.Height()) return false;
-    for (int Y = 0; Y < A.Height(); ++Y)
-        for (int X = 0; X < A.Width(); ++X)
-            if (PixelAt(A, X, Y) != PixelAt(B, X, Y)) return false;
-    return true;
-}
-
 struct ButtonGroupTest : SkinControlFixture {
     TvskCheckGroup* Checks = Make<TvskCheckGroup>(10, 10);
     TvskRadioGroup* Radios = Make<TvskRadioGroup>(210, 10);
@@ -195,7 +187,7 @@ TEST_F(ButtonGroupTest, TheFocusMarkShowsOnTheFocusedCheckBoxAndOnlyOnTheChosenR
     TvskCheckBox& Check = *Checks->Buttons(1);
     const auto Unfocused = PaintedImage(Check);
     Check.SetFocus();
-    EXPECT_FALSE(SamePixels(*Unfocused, *PaintedImage(Check)));
+    EXPECT_FALSE(SameImages(*Unfocused, *PaintedImage(Check)));
 
     auto* Locked = Make<TLockedRadioGroup>(10, 150); // focus without a change of choice
     Locked->Items()->SetText("x\ny");
@@ -206,9 +198,9 @@ TEST_F(ButtonGroupTest, TheFocusMarkShowsOnTheFocusedCheckBoxAndOnlyOnTheChosenR
     const auto OtherUnfocused = PaintedImage(Other);
     Other.SetFocus();
     ASSERT_TRUE(Other.Focused());
-    EXPECT_TRUE(SamePixels(*OtherUnfocused, *PaintedImage(Other)));
+    EXPECT_TRUE(SameImages(*OtherUnfocused, *PaintedImage(Other)));
     Chosen.SetFocus();
-    EXPECT_FALSE(SamePixels(*ChosenUnfocused, *PaintedImage(Chosen)));
+    EXPECT_FALSE(SameImages(*ChosenUnfocused, *PaintedImage(Chosen)));
 }
 
 // What lies behind a see-through group shows through it and through its buttons.
