@@ -1,6 +1,7 @@
 #include "demo/gallery/ScrollPage.h"
 
-#include "framework/win/controls/Label.h"
+#include "demo/gallery/StateColumns.h"
+
 #include "framework/win/forms/Form.h"
 #include "skin/controls/Vskimagebutton.h"
 #include "skin/controls/Vsklistview.h"
@@ -14,10 +15,6 @@
 
 namespace {
 
-enum TColumn { colNormal, colHot, colPressed, colFocused, colDisabled, ColumnCount };
-constexpr std::array<const char*, ColumnCount> ColumnNames{"normal", "pointer over", "pressed", "focused",
-                                                          "disabled"};
-
 constexpr int Margin = 12;
 constexpr int LabelHeight = 18;
 constexpr int ColumnWidth = 104;
@@ -29,9 +26,12 @@ constexpr int HostTop = VerticalTop + VerticalLength + Margin;
 constexpr int HostHeight = 150;
 constexpr int ListWidth = 300;
 constexpr int MemoLeft = Margin + ListWidth + Margin;
-constexpr int PageWidth = 2 * Margin + ColumnCount * ColumnWidth;
+constexpr int PageWidth = 2 * Margin + StateColumnCount * ColumnWidth;
 constexpr int MemoWidth = PageWidth - MemoLeft - Margin;
-constexpr int PageHeight = HostTop + HostHeight + Margin;
+// Below them, the same pair disabled.
+constexpr int DisabledHostTop = HostTop + HostHeight + Margin;
+constexpr int DisabledHostHeight = 100;
+constexpr int PageHeight = DisabledHostTop + DisabledHostHeight + Margin;
 // The bars stand part of the way along, so that the thumb shows away from the arrows, with a thumb long
 // enough to show its caps and the body stretched between them.
 constexpr int ShownPosition = 35;
@@ -39,8 +39,8 @@ constexpr int ShownPage = 30;
 constexpr int ListRows = 30;
 constexpr int MemoLines = 24;
 
-std::array<TvskScrollBar*, ColumnCount> GHorizontal;
-std::array<TvskScrollBar*, ColumnCount> GVertical;
+std::array<TvskScrollBar*, StateColumnCount> GHorizontal;
+std::array<TvskScrollBar*, StateColumnCount> GVertical;
 
 TvskScrollBar* MakeBar(TForm& Form, TvskUIStyle Style, TvskProgressBarOrientation Axis, int Left, int Top) {
     auto* Bar = new TvskScrollBar(&Form);
@@ -55,11 +55,11 @@ TvskScrollBar* MakeBar(TForm& Form, TvskUIStyle Style, TvskProgressBarOrientatio
     return Bar;
 }
 
-void MakeList(TForm& Form, TvskUIStyle Style) {
+TvskListView* MakeList(TForm& Form, TvskUIStyle Style, int Top, int Height) {
     auto* List = new TvskListView(&Form);
     List->SetParent(&Form);
     List->SetUIStyle(Style);
-    List->SetBounds(Margin, HostTop, ListWidth, HostHeight);
+    List->SetBounds(Margin, Top, ListWidth, Height);
     List->SetViewStyle(vsReport);
     List->SetRowSelect(true);
     List->Columns()->Add()->SetCaption("CL Command");
@@ -69,23 +69,23 @@ void MakeList(TForm& Form, TvskUIStyle Style) {
     for (int Row = 0; Row < ListRows; ++Row) {
         TListItem* Item = List->Items()->Add();
         Item->SetCaption("WRKACTJOB SBS(QBATCH" + std::to_string(Row) + ")");
-        // Appended piece by piece: the 32-bit compiler warns wrongly about overlapping copies in the chain of +.
-        std::string Stamp = "2024-05-0";
-        Stamp += std::to_string(1 + Row % 9);
-        Stamp += " 10:1";
-        Stamp += std::to_string(Row % 10);
-        Item->SubItems()->Add(Stamp);
+        std::string Accessed = "2024-05-0";
+        Accessed += std::to_string(1 + Row % 9);
+        Accessed += " 10:1";
+        Accessed += std::to_string(Row % 10);
+        Item->SubItems()->Add(Accessed);
     }
     List->SetVScrollBar(MakeBar(Form, Style, vskVertical, 0, 0));
     List->SetHScrollBar(MakeBar(Form, Style, vskHorizontal, 0, 0));
     List->SetItemIndex(2);
+    return List;
 }
 
-void MakeMemo(TForm& Form, TvskUIStyle Style) {
+TvskMemo* MakeMemo(TForm& Form, TvskUIStyle Style, int Top, int Height) {
     auto* Memo = new TvskMemo(&Form);
     Memo->SetParent(&Form);
     Memo->SetUIStyle(Style);
-    Memo->SetBounds(MemoLeft, HostTop, MemoWidth, HostHeight);
+    Memo->SetBounds(MemoLeft, Top, MemoWidth, Height);
     Memo->SetWordWrap(false);
     std::string Text;
     for (int Line = 0; Line < MemoLines; ++Line)
@@ -93,17 +93,14 @@ void MakeMemo(TForm& Form, TvskUIStyle Style) {
     Memo->SetText(Text);
     Memo->SetVScrollBar(MakeBar(Form, Style, vskVertical, 0, 0));
     Memo->SetHScrollBar(MakeBar(Form, Style, vskHorizontal, 0, 0));
+    return Memo;
 }
 
 void Build(TForm& Form, TvskUIStyle Style) {
     Form.SetColor(GetInsideThemeColor(Style, VSK_THEME_FORM_BACKGROUND_COLOR));
-    for (int Column = 0; Column < ColumnCount; ++Column) {
-        auto* Label = new TLabel(&Form);
-        Label->SetParent(&Form);
-        Label->SetTransparent(true);
-        Label->SetCaption(ColumnNames[Column]);
+    AddStateColumnLabels(Form, Margin, Margin, ColumnWidth, LabelHeight);
+    for (int Column = 0; Column < StateColumnCount; ++Column) {
         const int Left = Margin + Column * ColumnWidth;
-        Label->SetBounds(Left, Margin, ColumnWidth, LabelHeight);
         GHorizontal[Column] = MakeBar(Form, Style, vskHorizontal, Left, HorizontalTop);
         GVertical[Column] = MakeBar(Form, Style, vskVertical, Left, VerticalTop);
         // Under the middle of the horizontal bar of its column.
@@ -111,13 +108,15 @@ void Build(TForm& Form, TvskUIStyle Style) {
         for (TvskScrollBar* Bar : {GHorizontal[Column], GVertical[Column]})
             Bar->SetPageSize(ShownPage);
     }
-    MakeList(Form, Style);
-    MakeMemo(Form, Style);
+    MakeList(Form, Style, HostTop, HostHeight);
+    MakeMemo(Form, Style, HostTop, HostHeight);
+    MakeList(Form, Style, DisabledHostTop, DisabledHostHeight)->SetEnabled(false);
+    MakeMemo(Form, Style, DisabledHostTop, DisabledHostHeight)->SetEnabled(false);
 }
 
 // The arrow under the pointer and the held one, as the mouse would make them; the held arrow neither takes
 // the capture nor repeats, so that every bar can be held at once and stays where it is.
-void PoseBar(TvskScrollBar& Bar, TColumn Column) {
+void PoseBar(TvskScrollBar& Bar, TStateColumn Column) {
     TvskImageButton& Arrow = Bar.IncButton();
     switch (Column) {
     case colHot: Arrow.Perform(CM_MOUSEENTER, 0, ParamOfPointer<TControl>(&Arrow)); break;
@@ -130,14 +129,14 @@ void PoseBar(TvskScrollBar& Bar, TColumn Column) {
     case colFocused: Bar.TrackBar().SetFocus(); break;
     case colDisabled: Bar.SetEnabled(false); break;
     case colNormal:
-    case ColumnCount: break;
+    case StateColumnCount: break;
     }
 }
 
 void Pose(TForm& Form, TvskUIStyle, void (*Shoot)(TForm& Form, const char* Suffix)) {
-    for (int Column = 0; Column < ColumnCount; ++Column) {
-        PoseBar(*GHorizontal[Column], static_cast<TColumn>(Column));
-        PoseBar(*GVertical[Column], static_cast<TColumn>(Column));
+    for (int Column = 0; Column < StateColumnCount; ++Column) {
+        PoseBar(*GHorizontal[Column], static_cast<TStateColumn>(Column));
+        PoseBar(*GVertical[Column], static_cast<TStateColumn>(Column));
     }
     Form.Repaint();
     Shoot(Form, nullptr);

@@ -65,8 +65,12 @@ public:
         if (FSelfScroll || this->IsLoading() || !this->HandleAllocated()) return;
         const TvskFlagScope Scrolling(FScrolling);
         for (const TvskProgressBarOrientation Axis : {vskVertical, vskHorizontal})
-            if (TvskScrollBar* Bar = FBars[Axis])
+            if (TvskScrollBar* Bar = FBars[Axis]) {
                 CopyNativeBar(*Bar, ReadNativeBar(this->Handle(), Axis), BarShowable(Axis), KeepsDeadBarsShown());
+                // The platform leaves a disabled control's bars looking alive; the skinned ones, being
+                // windows of their own, would still scroll it.
+                if (!this->Enabled()) Bar->SetEnabled(false);
+            }
     }
     // Lays the skinned bars over the host's edges (in the parent's coordinates), then copies the native state.
     void UpdateScrollBarsPos() {
@@ -155,9 +159,12 @@ private:
         return this->IsDestroying() || (Owner && Owner->ComponentState().Contains(csDestroying));
     }
 
+    // The bar cuts its pictures afresh on every apply (dozens of bitmaps): it applies once, with the file
+    // theme's own apply standing in for the style's when the theme is what changed and the style is not.
     void StyleBar(TvskScrollBar& Bar) {
-        Bar.SetFileTheme(this->FileTheme());
-        Bar.SetUIStyle(this->UIStyle());
+        const bool NewTheme = Bar.FileTheme() != this->FileTheme();
+        if (NewTheme) Bar.SetFileTheme(this->FileTheme());
+        if (!NewTheme || Bar.UIStyle() != this->UIStyle()) Bar.SetUIStyle(this->UIStyle());
     }
 
     void OnVScrollBarChange(TObject*) { BarChanged(vskVertical); }

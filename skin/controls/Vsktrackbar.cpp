@@ -1,6 +1,7 @@
 #include "skin/controls/Vsktrackbar.h"
 
 #include "framework/core/Properties.h"
+#include "framework/win/forms/Form.h"
 #include "framework/win/forms/Timer.h"
 #include "framework/win/graphics/Bitmap.h"
 #include "framework/win/graphics/Picture.h"
@@ -211,7 +212,14 @@ void TvskTrackBar::MouseDown(TMouseButton Button, TShiftState Shift, int X, int 
         FRepeatTimer->OnTimer.Bind(this, &TvskTrackBar::PagingTick);
         FRepeatTimer->SetEnabled(true);
     }
-    if (CanFocus()) SetFocus();
+    FocusIfShown();
+}
+
+// A press takes the focus only where a form on the screen can give it: a press reaching the track of a
+// hidden or disabled form (a posted message, a test) scrolls without focusing, instead of failing.
+void TvskTrackBar::FocusIfShown() {
+    const TCustomForm* Form = GetParentForm();
+    if (Form && Form->Visible() && Form->Enabled() && CanFocus()) SetFocus();
 }
 
 // A held press goes on towards wherever the pointer is now; a horizontal track pages three times as fast.
@@ -229,7 +237,7 @@ void TvskTrackBar::SliderMouseDown(TObject*, TMouseButton Button, TShiftState Sh
     if (Button != mbLeft || !Enabled()) return;
     FDragging = true;
     FGrabOffset = Along(X, Y) - SliderLength() / 2;
-    if (CanFocus()) SetFocus();
+    FocusIfShown();
     SetMouseCapture(true);
     OnMouseDown(this, Button, Shift, X + FSlider->Left(), Y + FSlider->Top());
 }

@@ -95,6 +95,7 @@ private:
     // One page step of Step towards the pointer at Along, stopping where the thumb would pass it.
     void PageTowards(int Along, int Step);
     void PagingTick(TObject* Sender);
+    void FocusIfShown();
     void SliderMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
     void StopTracking();
 

@@ -6,6 +6,7 @@
 
 #include "framework/win/graphics/ColorConversion.h"
 #include "framework/win/graphics/DeviceContexts.h"
+#include "skin/controls/Vskimagebutton.h"
 #include "skin/controls/Vskimagepanel.h"
 #include "skin/controls/Vsklistview.h"
 #include "skin/controls/Vskmemo.h"
@@ -89,6 +90,41 @@ TEST_F(ListViewTest, BothHostsDrawTheStylesBorderColourOverTheirEdge) {
         EXPECT_EQ(clBlack, Border());
         EXPECT_EQ(clBlack, WindowPixel(*Host, Host->Width() / 2, 0));
     }
+}
+
+// Where the two skinned bars meet, the native corner box does not show: the square takes the bars' colour.
+TEST_F(ListViewTest, TheSquareBetweenBothSkinnedBarsTakesTheirColour) {
+    List->SetUIStyle(BlueGlass);
+    List->Columns()->Items(0)->SetWidth(600);
+    auto* Across = Make<TvskScrollBar>(0, 0);
+    List->SetVScrollBar(Bar);
+    List->SetHScrollBar(Across);
+    ASSERT_TRUE(Bar->Visible() && Across->Visible());
+    List->Repaint();
+    PumpMessages();
+    const int Inside = VskHostBorderWidth + 1;
+    EXPECT_EQ(ColorToRGB(Bar->Color()), WindowPixel(*List, List->Width() - Inside, List->Height() - Inside));
+    EXPECT_EQ(ColorToRGB(Bar->Color()),
+              WindowPixel(*List, List->Width() - VskHostBorderWidth - Bar->Width(),
+                          List->Height() - VskHostBorderWidth - Across->Height()));
+}
+
+// A disabled list cannot be scrolled through its skinned bar; enabled again, it can.
+TEST_F(ListViewTest, ADisabledListDisablesItsSkinnedBar) {
+    List->SetVScrollBar(Bar);
+    ASSERT_TRUE(Bar->Visible());
+    List->SetEnabled(false);
+    EXPECT_FALSE(Bar->Enabled());
+    EXPECT_FALSE(Track().Enabled());
+    Bar->IncButton().Perform(WM_LBUTTONDOWN, MK_LBUTTON, PointToLParam({3, 3}));
+    EXPECT_EQ(nullptr, Bar->IncButton().RepeatTimer());
+    Bar->IncButton().Perform(WM_LBUTTONUP, 0, PointToLParam({3, 3}));
+    Track().Perform(WM_LBUTTONDOWN, MK_LBUTTON, PointToLParam({Track().Width() / 2, Track().Height() - 2}));
+    Track().Perform(WM_LBUTTONUP, 0, PointToLParam({Track().Width() / 2, Track().Height() - 2}));
+    EXPECT_EQ(0, Bar->Position());
+    EXPECT_EQ(0, TopRow());
+    List->SetEnabled(true);
+    EXPECT_TRUE(Bar->Enabled());
 }
 
 // Attaching and releasing -----------------------------------------------------------------------------------

@@ -361,6 +361,16 @@ TEST_F(ScrollBarTest, PagingStopsWhenThePressIsLostInAnyWay) {
     PressTrackAt(190);
     Bar->Hide();
     EXPECT_EQ(nullptr, Track().RepeatTimer());
+
+    // Destroyed while paging: no tick reaches the freed track.
+    Bar->Show();
+    PressTrackAt(190);
+    ASSERT_NE(nullptr, Track().RepeatTimer());
+    const std::size_t ChangesBefore = Changes.size();
+    delete Bar;
+    Bar = nullptr;
+    PumpFor(3 * VskTrackPagingInterval);
+    EXPECT_EQ(ChangesBefore, Changes.size());
 }
 
 // The thumb follows the pointer from where it was grabbed, clamped at the ends; the release ends the drag.
