@@ -40,6 +40,7 @@ win32: native
 bench: deps win64
 	cmake/with-display.sh cmake/wine-run.sh $(WIN64)/tools/bench/store_bench.exe
 	cmake/with-display.sh cmake/wine-run.sh $(WIN64)/tools/bench/paint_bench.exe
+	cmake/with-display.sh cmake/wine-run.sh $(WIN64)/tools/bench/mainwindow_bench.exe
 
 # Pictures of every skinned component in every style, and one composite per page, in $(BUILD)/gallery.
 gallery: deps win64

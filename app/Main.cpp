@@ -9,6 +9,7 @@
 #include "framework/win/controls/Memo.h"
 #include "framework/win/forms/Application.h"
 #include "framework/win/windowing/WindowClasses.h"
+#include "skin/SkinClasses.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -299,6 +300,7 @@ void TfmMain::SaveHistory() {
 
 void RegisterProgramClasses() {
     RegisterWinComponentClasses();
+    RegisterSkinClasses();
 }
 
 int RunProgram() {

@@ -13,11 +13,11 @@ WINESERVER=/usr/lib/wine/wineserver
 [ -x "$WINESERVER" ] || WINESERVER=$(command -v wineserver)
 
 vantrel_make_prefix() {
-    [ -f "$WINEPREFIX/.vantrel-ready-3" ] && return 0
+    [ -f "$WINEPREFIX/.vantrel-ready-4" ] && return 0
     mkdir -p "$(dirname "$WINEPREFIX")"
     (
         flock 9
-        [ -f "$WINEPREFIX/.vantrel-ready-3" ] && exit 0
+        [ -f "$WINEPREFIX/.vantrel-ready-4" ] && exit 0
         echo "Creating the Wine prefix $WINEPREFIX" >&2
         rm -rf "$WINEPREFIX"
         "$WINE64" wineboot -i >/dev/null 2>&1 || true
@@ -27,6 +27,11 @@ vantrel_make_prefix() {
         for f in tahoma.ttf tahomabd.ttf ms_sans_serif.ttf marlett.ttf; do
             cp "/usr/share/wine/fonts/$f" "$fonts/"
         done
+        # The skinned title bar's system menu has Chinese captions: Tahoma has no ideographs, so text in it falls
+        # back to a CJK font, as on a Windows system with East Asian support.
+        cp /usr/share/fonts/truetype/wqy/wqy-microhei.ttc "$fonts/"
+        "$WINE64" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v Tahoma \
+            /t REG_MULTI_SZ /d "wqy-microhei.ttc,WenQuanYi Micro Hei" /f >/dev/null 2>&1
         key='HKCU\Software\Wine\Fonts\Replacements'
         "$WINE64" reg add "$key" /v "Courier New" /d "Liberation Mono" /f >/dev/null 2>&1
         "$WINE64" reg add "$key" /v "MS Sans Serif" /d "Tahoma" /f >/dev/null 2>&1
@@ -37,6 +42,6 @@ vantrel_make_prefix() {
         "$WINE64" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' \
             /v Debugger /d "no-debugger.exe" /f >/dev/null 2>&1
         "$WINESERVER" -w
-        touch "$WINEPREFIX/.vantrel-ready-3"
+        touch "$WINEPREFIX/.vantrel-ready-4"
     ) 9>"$WINEPREFIX.lock"
 }

@@ -12,12 +12,12 @@
 #include "skin/controls/Vskmemo.h"
 #include "skin/controls/Vskmsnpopform.h"
 #include "skin/controls/Vskpanel.h"
+#include "skin/controls/Vskpopupmenu.h"
 #include "skin/controls/Vskprogressbar.h"
 #include "skin/controls/Vskscrollbar.h"
 #include "skin/controls/Vskstatusbar.h"
 #include "skin/controls/Vsktoolbarspeedbutton.h"
 #include "skin/controls/Vsktrackbar.h"
-#include "skin/frame/Vskmdiform.h"
 
 void RegisterSkinControlClasses() {
     RegisterClasses({&TvskButton::StaticClassInfo(), &TvskArrowButton::StaticClassInfo(),
@@ -30,5 +30,5 @@ void RegisterSkinControlClasses() {
                      &TvskListView::StaticClassInfo(), &TvskMemo::StaticClassInfo(),
                      &TvskGroupBox::StaticClassInfo(), &TvskCheckGroup::StaticClassInfo(),
                      &TvskRadioGroup::StaticClassInfo(), &TvskMainMenu::StaticClassInfo(),
-                     &TvskMDIForm::StaticClassInfo()});
+                     &TvskPopupMenu::StaticClassInfo()});
 }

@@ -332,6 +332,13 @@ void TvskCustomButton::CMDialogChar(TMessage& Message) {
     inherited::WndProc(Message);
 }
 
+// Other code presses a skinned button as it would a platform push button; like the platform's, a disabled
+// button ignores it.
+void TvskCustomButton::BMClick(TMessage& Message) {
+    Message.Result = 0;
+    if (Enabled()) Click();
+}
+
 void TvskCustomButton::CMDialogKey(TMessage& Message) {
     const bool Presses = (Message.WParam == VK_RETURN && FActive) || (Message.WParam == VK_ESCAPE && FCancel);
     if (Presses && KeyDataToShiftState(Message.LParam).Empty() && CanFocus()) {
@@ -409,6 +416,7 @@ void TvskCustomButton::WndProc(TMessage& Message) {
     case CM_MOUSELEAVE: CMMouseLeave(Message); break;
     case CM_DIALOGKEY: CMDialogKey(Message); break;
     case CM_DIALOGCHAR: CMDialogChar(Message); break;
+    case BM_CLICK: BMClick(Message); break;
     case CM_FOCUSCHANGED: CMFocusChanged(Message); break;
     case CM_ENABLEDCHANGED: CMEnabledChanged(Message); break;
     case CM_VISIBLECHANGED: CMVisibleChanged(Message); break;

@@ -126,6 +126,7 @@ private:
     void CMMouseLeave(TMessage& Message);
     void CMDialogKey(TMessage& Message);
     void CMDialogChar(TMessage& Message);
+    void BMClick(TMessage& Message);
     void CMFocusChanged(TMessage& Message);
     void CMEnabledChanged(TMessage& Message);
     void CMVisibleChanged(TMessage& Message);

@@ -72,10 +72,18 @@ void TvskMenuLook::SetSeparatorHeight(int Value) {
     if (!IsMacOS()) SeparatorHeight = Value;
 }
 
-void TvskMenuLook::MeasureItem(const TMenuItem& Item, TCanvas& Canvas, int& Width, int& Height) const {
+void TvskMenuLook::MeasureItem(const TMenuItem& Item, TCanvas& Canvas, int& Width, int& Height,
+                               std::wstring_view WideCaption) const {
     Height = Item.IsLine() ? SeparatorHeight : MenuItemHeight;
-    Width = Canvas.TextWidth(Item.Caption()) + Canvas.TextWidth(ShortCutToText(Item.ShortCut())) + BarWidth +
-            MeasureExtraWidth;
+    int CaptionWidth = 0;
+    if (WideCaption.empty()) {
+        CaptionWidth = Canvas.TextWidth(Item.Caption());
+    } else {
+        TRect Extent;
+        Canvas.DrawWideText(WideCaption, Extent, DT_SINGLELINE | DT_CALCRECT);
+        CaptionWidth = Extent.Width();
+    }
+    Width = CaptionWidth + Canvas.TextWidth(ShortCutToText(Item.ShortCut())) + BarWidth + MeasureExtraWidth;
 }
 
 void TvskMenuLook::DrawPlainBackground(TCanvas& Canvas, const TRect& Rect) const {
@@ -85,7 +93,8 @@ void TvskMenuLook::DrawPlainBackground(TCanvas& Canvas, const TRect& Rect) const
 }
 
 void TvskMenuLook::DrawItem(const TMenuItem& Item, TCanvas& Canvas, const TRect& Rect, bool Selected,
-                            const TImageList* Images, const TImageList& CheckMarks) const {
+                            const TImageList* Images, const TImageList& CheckMarks,
+                            std::wstring_view WideCaption) const {
     if (FlatMenu) Menu_DrawWindowBorder(::WindowFromDC(Canvas.Handle()), clBlack, FlatLineColor);
     if (Item.IsLine()) {
         if (IsMacOS()) {
@@ -111,7 +120,10 @@ void TvskMenuLook::DrawItem(const TMenuItem& Item, TCanvas& Canvas, const TRect&
     PrepareFont(Item, Canvas, Highlighted);
     Canvas.Brush().SetStyle(bsClear);
     TRect TextRect(Rect.left + BarWidth + TextLeftGap, Rect.top + TextTop, Rect.right, Rect.bottom);
-    Canvas.DrawText(Item.Caption(), TextRect, DT_SINGLELINE);
+    if (WideCaption.empty())
+        Canvas.DrawText(Item.Caption(), TextRect, DT_SINGLELINE);
+    else
+        Canvas.DrawWideText(WideCaption, TextRect, DT_SINGLELINE);
     const std::string ShortCut = ShortCutToText(Item.ShortCut());
     if (!ShortCut.empty())
         Canvas.TextOut(Rect.right - Canvas.TextWidth(ShortCut) - ShortCutRightGap, Rect.top + TextTop, ShortCut);

@@ -9,6 +9,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 class TCanvas;
 class TComponent;
@@ -49,11 +50,14 @@ struct TvskMenuLook {
     void SetMenuItemHeight(int Value);
     void SetSeparatorHeight(int Value);
 
-    void MeasureItem(const TMenuItem& Item, TCanvas& Canvas, int& Width, int& Height) const;
+    // WideCaption, when given, is measured and drawn instead of the item's caption: the text of a string
+    // resource that the ANSI code page cannot hold.
+    void MeasureItem(const TMenuItem& Item, TCanvas& Canvas, int& Width, int& Height,
+                     std::wstring_view WideCaption = {}) const;
     // Images: the menu's image list (null for none); CheckMarks: the check mark for checked items without an
     // image of their own.
     void DrawItem(const TMenuItem& Item, TCanvas& Canvas, const TRect& Rect, bool Selected, const TImageList* Images,
-                  const TImageList& CheckMarks) const;
+                  const TImageList& CheckMarks, std::wstring_view WideCaption = {}) const;
 
 private:
     void DrawPlainBackground(TCanvas& Canvas, const TRect& Rect) const;

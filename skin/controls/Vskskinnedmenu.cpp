@@ -60,12 +60,14 @@ void TvskSkinnedMenu<TBase>::HookItems() {
 
 template<class TBase>
 void TvskSkinnedMenu<TBase>::MeasureItem(TObject* Sender, TCanvas* Canvas, int& Width, int& Height) {
-    FLook.MeasureItem(*static_cast<TMenuItem*>(Sender), *Canvas, Width, Height);
+    const auto& Item = *static_cast<TMenuItem*>(Sender);
+    FLook.MeasureItem(Item, *Canvas, Width, Height, WideCaption(Item));
 }
 
 template<class TBase>
 void TvskSkinnedMenu<TBase>::DrawItem(TObject* Sender, TCanvas* Canvas, const TRect& Rect, bool Selected) {
-    FLook.DrawItem(*static_cast<TMenuItem*>(Sender), *Canvas, Rect, Selected, ItemImages(), CheckMarks());
+    const auto& Item = *static_cast<TMenuItem*>(Sender);
+    FLook.DrawItem(Item, *Canvas, Rect, Selected, ItemImages(), CheckMarks(), WideCaption(Item));
 }
 
 template class TvskSkinnedMenu<TPopupMenu>;

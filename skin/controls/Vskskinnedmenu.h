@@ -8,7 +8,10 @@
 #include "skin/controls/Vskmenulook.h"
 #include "skin/themes/Vskthemed.h"
 
+#include <string>
+
 class TImageList;
+class TMenuItem;
 
 template<class TBase>
 class TvskSkinnedMenu : public TvskThemed<TBase> {
@@ -72,6 +75,8 @@ protected:
     // without an image.
     virtual const TImageList* ItemImages() const { return TBase::Images(); }
     virtual const TImageList& CheckMarks() const = 0;
+    // The UTF-16 text an item shows instead of its caption; empty for the caption itself.
+    virtual std::wstring WideCaption(const TMenuItem&) const { return {}; }
     // UseSystemFont changed.
     virtual void FontChanged() {}
 

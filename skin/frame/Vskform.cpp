@@ -1,13 +1,13 @@
 #include "skin/frame/Vskform.h"
 
 #include "framework/core/Properties.h"
+#include "framework/core/ScopedCount.h"
 #include "framework/win/forms/Application.h"
 #include "framework/win/forms/Form.h"
 #include "framework/win/graphics/Bitmap.h"
 #include "framework/win/graphics/Canvas.h"
 #include "framework/win/graphics/DeviceContexts.h"
 #include "framework/win/graphics/Font.h"
-#include "framework/win/graphics/OffscreenBuffer.h"
 #include "framework/win/menus/MainMenu.h"
 #include "framework/win/windowing/SizeConstraints.h"
 #include "skin/frame/Vskformborder.h"
@@ -25,11 +25,32 @@ namespace {
 constexpr int MinFormHeight = 50;
 constexpr int MinFormWidth = 125;
 constexpr int InitialMenuBarHeight = 22;
+constexpr UINT KeepClientFlags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
 constexpr const char* PanelSelfMessage = "Sorry, you can't select the Form assign to FormPanel property";
 constexpr const char* SystemMenuMessageName = "VantrelSkinnedSystemMenu";
 
 constexpr const char* MacOSBackgroundResource = "MACOS_FORM_BACKGROUND";
 constexpr const char* ProteinBackgroundResource = "PROTEIN_FORM_BACKGROUND";
+
+SIZE ClientSize(HWND Window) {
+    RECT Client;
+    ::GetClientRect(Window, &Client);
+    return {Client.right, Client.bottom};
+}
+
+// Taking the caption over, and handing it back, leaves the client area as it was: the layout inside it was made
+// for that size, and the title bar that stands in for the caption lies inside it. (A window made anew by the
+// framework keeps its outer bounds instead, so the caption bits that come with it go without this.)
+void SetCaptionBitsKeepingClient(HWND Window, bool On) {
+    const SIZE Before = ClientSize(Window);
+    VskSetCaptionBits(Window, On);
+    const SIZE After = ClientSize(Window);
+    if (::IsZoomed(Window) || ::IsIconic(Window) || (Before.cx == After.cx && Before.cy == After.cy)) return;
+    RECT Bounds;
+    ::GetWindowRect(Window, &Bounds);
+    ::SetWindowPos(Window, nullptr, 0, 0, Bounds.right - Bounds.left + Before.cx - After.cx,
+                   Bounds.bottom - Bounds.top + Before.cy - After.cy, KeepClientFlags);
+}
 
 // Border styles whose frame the skinned frame can stand in for keep their own; the others become dialogs.
 TFormBorderStyle SkinnedBorderStyle(TFormBorderStyle Style) {
@@ -105,7 +126,7 @@ void TvskForm::TakeOver(TCustomForm& Host) {
     Host.SetWindowProc([this](TMessage& Message) { NewParentWndProc(Message); });
     TvskFormKeys::Register(*this);
     FTookOver = true;
-    VskSetCaptionBits(Host.Handle(), false);
+    SetCaptionBitsKeepingClient(Host.Handle(), false);
 }
 
 // Setting the caption bits again and handing the window procedure back makes the host an ordinary window.
@@ -116,7 +137,7 @@ void TvskForm::Release() {
     FHostForm->SetWindowProc(FOldWndProc);
     if (FHostForm->ComponentState().Contains(csDestroying) || !FHostForm->HandleAllocated()) return;
     ::SetWindowRgn(FHostForm->Handle(), nullptr, TRUE);
-    VskSetCaptionBits(FHostForm->Handle(), true);
+    SetCaptionBitsKeepingClient(FHostForm->Handle(), true);
 }
 
 void TvskForm::Destroying() {
@@ -369,28 +390,40 @@ void TvskForm::PopupSystemMenu() {
 void TvskForm::WndProc(TMessage& Message) {
     switch (Message.Msg) {
     case WM_ERASEBKGND: Message.Result = 1; break; // Paint covers every pixel
+    case WM_PAINT: PaintMessage(Message); break;
     default: inherited::WndProc(Message);
     }
 }
 
+// The framework paints the panel double-buffered: Paint draws straight on the canvas, in one fill.
 void TvskForm::Paint() {
     if (FDestroying) return;
-    const TRect Client = ClientRect();
-    TOffscreenBuffer Buffer(Canvas().Handle(), Client.Width(), Client.Height());
-    TCanvas Off;
-    Off.SetHandle(Buffer.DC());
     TBitmap Texture;
     if (UIStyle() == MacOS || UIStyle() == Protein) {
         Texture.LoadFromResourceName(::GetModuleHandleA(nullptr),
                                      UIStyle() == MacOS ? MacOSBackgroundResource : ProteinBackgroundResource);
-        Off.Brush().SetBitmap(&Texture);
+        // The texture keeps its place on the panel when the canvas is moved to show a part of it.
+        POINT Origin;
+        ::GetViewportOrgEx(Canvas().Handle(), &Origin);
+        ::SetBrushOrgEx(Canvas().Handle(), Origin.x, Origin.y, nullptr);
+        Canvas().Brush().SetBitmap(&Texture);
     } else {
-        Off.Brush().SetColor(Color());
+        Canvas().Brush().SetColor(Color());
     }
-    Off.FillRect(Client);
-    Off.SetHandle(nullptr);
-    Buffer.CopyTo(Canvas().Handle());
-    PaintFormBorder();
+    Canvas().FillRect(ClientRect());
+    if (FScreenPaints > 0) PaintFormBorder();
+}
+
+// A WM_PAINT without a DC is the panel's own paint on the screen. One with a DC asks for a picture of the
+// panel for someone else (a see-through child's background, PaintTo): drawing the host's frame then would
+// redraw it once for every see-through child on the window.
+void TvskForm::PaintMessage(TMessage& Message) {
+    if (Message.WParam != 0) {
+        inherited::WndProc(Message);
+        return;
+    }
+    const TScopedCount OnScreen(FScreenPaints);
+    inherited::WndProc(Message);
 }
 
 void TvskForm::PaintFormBorder() {

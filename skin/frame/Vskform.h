@@ -111,6 +111,7 @@ private:
     void NewParentWndProc(TMessage& Message);
     void HostActivated(const TMessage& Message);
     void HostNCPaint(TMessage& Message);
+    void PaintMessage(TMessage& Message);
     void HostResized();
     // The MDI side of an MDI child host: its parent's bar and control buttons follow it.
     void MDIChildActivated(const TMessage& Message);
@@ -133,6 +134,7 @@ private:
     TWndMethod FOldWndProc;
     bool FUIStyleAutoUpdateSub = false;
     bool FDestroying = false;
+    int FScreenPaints = 0; // the panel's own paints on the screen under way
     bool FTookOver = false;
     TRect FCreateBounds;
     bool FStartMaximized = false;

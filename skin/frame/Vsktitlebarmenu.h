@@ -1,9 +1,14 @@
 // TvskTitleBarPopupMenu: the small system menu of a skinned title bar (minimise, maximise/restore, close),
 // drawn like every skinned pop-up menu. Its captions are string resources of the program, so that a
-// translated build changes them without code.
+// translated build changes them without code. They are kept and drawn as UTF-16: the resources are in a script
+// that the ANSI code page of a Western system cannot hold. The items' own captions are their ANSI renderings,
+// which keep the accelerators.
 #pragma once
 
 #include "skin/controls/Vskpopupmenu.h"
+
+#include <map>
+#include <string>
 
 class TvskTitleBar;
 
@@ -26,8 +31,11 @@ public:
     TMenuItem* MaximizeItem() const { return FMaximize; }
     TMenuItem* CloseItem() const { return FClose; }
 
+protected:
+    std::wstring WideCaption(const TMenuItem& Item) const override;
+
 private:
-    TMenuItem* AddItem(const std::string& Caption, void (TvskTitleBarPopupMenu::*Click)(TObject*));
+    TMenuItem* AddItem(UINT CaptionId, void (TvskTitleBarPopupMenu::*Click)(TObject*));
     void MinimizeClick(TObject* Sender);
     void MaximizeClick(TObject* Sender);
     void CloseClick(TObject* Sender);
@@ -36,4 +44,5 @@ private:
     TMenuItem* FMinimize;
     TMenuItem* FMaximize;
     TMenuItem* FClose;
+    std::map<const TMenuItem*, std::wstring> FWideCaptions;
 };

@@ -4,6 +4,11 @@
 // whenever the art generator changes:
 //
 //   Picture.Data = '@bitmap:BANNER.bmp'
+//   PicNormal.Data = '@bitmap:BLUEGLASS_TITLEBTN.bmp#16/18'
+//
+// The second form takes one frame of a strip: the picture is cut into 18 frames of equal width side by side and
+// frame 16 (counted from 1) becomes a picture of its own, written as a 24-bit BMP file, as a window keeps its
+// own copies of a style's faces.
 //
 // FillPictures replaces each such string value, wherever it stands (also inside collection items), by the binary
 // value a picture property stores: the graphic's class name (one length byte, then "TBitmap") followed by the
@@ -16,7 +21,9 @@
 #include <string_view>
 
 inline constexpr std::string_view BitmapPlaceholder = "@bitmap:";
+inline constexpr char FrameSeparator = '#';
 
 // Replaces every placeholder in Root by the picture read from PictureDir; returns how many it replaced. A picture
-// that cannot be read raises EFOpenError naming the file; a placeholder naming no file raises EReadError.
+// that cannot be read raises EFOpenError naming the file; a placeholder naming no file, or a frame that is not
+// within the strip (or a strip whose width the frame count does not divide), raises EReadError.
 int FillPictures(TDescObject& Root, const std::string& PictureDir);

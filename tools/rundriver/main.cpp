@@ -4,7 +4,7 @@
 //
 // Starts PROGRAM in its own folder, waits for its main window, takes what the screen shows of that window, then
 // closes the window the way a user does (WM_CLOSE) and answers the program's "Confirmation" box with Yes. Once the
-// program has ended, the picture is written as a 24-bit BMP. Exit 0 when all of it went so; 1, with a line on
+// program has ended with the exit code 0, the picture is written as a 24-bit BMP. Exit 0 when all of it went so; 1, with a line on
 // stderr and no picture, otherwise.
 #include "framework/core/Exceptions.h"
 #include "framework/win/graphics/Bitmap.h"
@@ -133,6 +133,10 @@ int main(int argc, char** argv) {
                    reinterpret_cast<LPARAM>(::GetDlgItem(Confirmation, IDYES)));
     if (::WaitForSingleObject(Process.get(), ExitTimeout) != WAIT_OBJECT_0)
         return Fail("the program did not end after Yes");
+    // A program that crashes on its way out (after its window has gone) ends with the fault's code.
+    DWORD ExitCode = 0;
+    if (!::GetExitCodeProcess(Process.get(), &ExitCode) || ExitCode != 0)
+        return Fail("the program ended with the code ", std::to_string(ExitCode));
     // Written only now, so that a screenshot means the whole run went as it should.
     try {
         Picture->SaveToFile(Screenshot);

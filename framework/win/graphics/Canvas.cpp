@@ -170,6 +170,11 @@ int TCanvas::DrawText(std::string_view Text, TRect& Rect, UINT Format) {
     return ::DrawTextA(FHandle, Text.data(), Length(Text), &Rect, Format);
 }
 
+int TCanvas::DrawWideText(std::wstring_view Text, TRect& Rect, UINT Format) {
+    RequireState(stFont | stBrush);
+    return ::DrawTextW(FHandle, Text.data(), static_cast<int>(Text.size()), &Rect, Format);
+}
+
 void TCanvas::Draw(int X, int Y, const TGraphic& Graphic) {
     if (!Graphic.Empty()) Graphic.Draw(*this, Bounds(X, Y, Graphic.Width(), Graphic.Height()));
 }

@@ -88,6 +88,9 @@ public:
     // The DrawText API with this canvas's font and colours; returns the text's height. With DT_CALCRECT it
     // draws nothing and widens or heightens Rect to fit.
     int DrawText(std::string_view Text, TRect& Rect, UINT Format);
+    // The same for UTF-16 text: only for texts the ANSI code page cannot hold (string resources of another
+    // script), which the narrow call would show as question marks.
+    int DrawWideText(std::wstring_view Text, TRect& Rect, UINT Format);
 
     // Graphics: Draw at natural size, StretchDraw into Rect, both honouring the graphic's transparency.
     void Draw(int X, int Y, const TGraphic& Graphic);

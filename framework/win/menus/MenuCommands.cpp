@@ -17,9 +17,11 @@ namespace {
 constexpr UINT FirstCommand = 1;
 constexpr UINT LastCommand = 0xFFFF;
 
+// Never destroyed: menu items can outlive every static of the program (forms are destroyed with the
+// application object, itself a static), and each one leaves this registry on its way out.
 std::map<UINT, TMenuItem*>& Items() {
-    static std::map<UINT, TMenuItem*> Registered;
-    return Registered;
+    static auto* const Registered = new std::map<UINT, TMenuItem*>;
+    return *Registered;
 }
 
 void MeasureMenuItem(MEASUREITEMSTRUCT& Measure, TMenuItem& Item) {

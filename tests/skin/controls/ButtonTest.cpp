@@ -268,6 +268,15 @@ TEST_F(SkinnedButtonTest, AcceleratorsClickEnabledButtonsOnly) {
     EXPECT_EQ(1, Clicks);
 }
 
+// Code that presses push buttons by message (tests, automation) presses a skinned one the same way.
+TEST_F(SkinnedButtonTest, BmClickPressesAnEnabledButtonOnly) {
+    ::SendMessageA(Button->Handle(), BM_CLICK, 0, 0);
+    EXPECT_EQ(1, Clicks);
+    Button->SetEnabled(false);
+    ::SendMessageA(Button->Handle(), BM_CLICK, 0, 0);
+    EXPECT_EQ(1, Clicks);
+}
+
 TEST_F(SkinnedButtonTest, TransparencyFollowsTheStyle) {
     for (const auto& [Style, Transparent] :
          {std::pair{BlueGlass, true}, std::pair{DeepBlue, false}, std::pair{MacOS, true}, std::pair{WinXP, false}}) {

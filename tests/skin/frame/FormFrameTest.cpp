@@ -6,6 +6,8 @@
 #include "tests/support/Pixels.h"
 
 #include "framework/win/forms/Application.h"
+#include "framework/win/graphics/Bitmap.h"
+#include "framework/win/graphics/DeviceContexts.h"
 #include "framework/win/graphics/HandleOwners.h"
 #include "skin/frame/Vskformborder.h"
 
@@ -54,6 +56,30 @@ TEST(FormTakeOver, StripsTheCaptionAndHandsTheHostBackWhenRemoved) {
     ::RedrawWindow(Host->Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
     EXPECT_GT(Probe.NCPaints, 0) << "the saved procedure is the host's again";
     Host.reset();
+}
+
+// A window description sets the client size before the skinned form is made: its layout must keep fitting.
+TEST(FormTakeOver, TheClientAreaKeepsItsSizeWhenTheCaptionGoesAndComesBack) {
+    auto Host = std::make_unique<TForm>(Application);
+    Host->SetBorderStyle(bsDialog);
+    Host->SetClientWidth(HostClientWidth);
+    Host->SetClientHeight(HostClientHeight);
+    RECT Before;
+    ::GetWindowRect(Host->Handle(), &Before);
+    auto* Skin = new TvskForm(Host.get());
+    EXPECT_EQ(Host->ClientWidth(), HostClientWidth);
+    EXPECT_EQ(Host->ClientHeight(), HostClientHeight);
+    RECT Skinned;
+    ::GetWindowRect(Host->Handle(), &Skinned);
+    EXPECT_LT(Skinned.bottom - Skinned.top, Before.bottom - Before.top) << "the caption's rows are gone";
+
+    Host->RecreateWnd();
+    PumpFor(20);
+    EXPECT_EQ(Host->ClientHeight(), HostClientHeight) << "a window made anew keeps its size";
+
+    delete Skin;
+    EXPECT_EQ(Host->ClientWidth(), HostClientWidth);
+    EXPECT_EQ(Host->ClientHeight(), HostClientHeight);
 }
 
 TEST(FormTakeOver, BorderStylesThatCannotHostTheFrameBecomeDialogs) {
@@ -191,3 +217,40 @@ TEST(FormFramePixels, HiddenTitleBarLeavesASquareWindowWithAThinTopBorder) {
 }
 
 } // namespace
+
+namespace {
+
+// The screen's pixel at (X, Y) of Window, frame included, as it is now (nothing redrawn).
+TColor ScreenPixel(HWND Window, int X, int Y) {
+    const TWindowDC DC(Window, TWindowDC::waWholeWindow);
+    return ::GetPixel(DC.Handle(), X, Y);
+}
+
+} // namespace
+
+// A see-through child paints the panel under itself into its own bitmap: that fills just its part, at its
+// place, and leaves the window's frame on the screen alone; the panel's own paint on the screen draws the frame.
+TEST(FormFramePixels, PaintingIntoABitmapFillsThatPartAndLeavesTheFrameAlone) {
+    TSkinnedWindow Window(BlueGlass);
+    const HWND Host = Window.Window();
+    RECT Bounds;
+    ::GetWindowRect(Host, &Bounds);
+    const int X = (Bounds.right - Bounds.left) / 2, Y = Bounds.bottom - Bounds.top - 2; // the ring's bottom band
+    {
+        const TWindowDC DC(Host, TWindowDC::waWholeWindow);
+        ::SetPixel(DC.Handle(), X, Y, clLime);
+    }
+    constexpr int ChildLeft = 100, ChildTop = 200, ChildWidth = 40, ChildHeight = 20;
+    TBitmap Under(ChildWidth, ChildHeight);
+    Fill(Under, clFuchsia);
+    const HDC DC = Under.Canvas().Handle();
+    ::SetViewportOrgEx(DC, -ChildLeft, -ChildTop, nullptr);
+    ::IntersectClipRect(DC, ChildLeft, ChildTop, ChildLeft + ChildWidth, ChildTop + ChildHeight);
+    Window.Skin->Perform(WM_PAINT, reinterpret_cast<WPARAM>(DC), 0);
+    ::SetViewportOrgEx(DC, 0, 0, nullptr);
+    EXPECT_TRUE(AreaIs(Under, TRect(0, 0, ChildWidth, ChildHeight), Window.Skin->Color()));
+    EXPECT_EQ(ScreenPixel(Host, X, Y), clLime) << "the frame was not drawn";
+
+    ::RedrawWindow(Window.Skin->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_NOCHILDREN);
+    EXPECT_EQ(ScreenPixel(Host, X, Y), Window.Skin->Color());
+}

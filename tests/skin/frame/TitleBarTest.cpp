@@ -1,6 +1,7 @@
 // The title bar inside a skinned form on the screen: its geometry per style, what it paints, and the
 // rules of its buttons and sections.
 #include "tests/skin/SkinnedWindow.h"
+#include "tests/support/Components.h"
 #include "tests/support/MessageBoxAnswers.h"
 #include "tests/support/Pictures.h"
 #include "tests/support/Pixels.h"
@@ -8,9 +9,15 @@
 
 #include "framework/win/graphics/Canvas.h"
 #include "framework/win/graphics/Picture.h"
+#include "framework/win/menus/MenuItem.h"
 #include "skin/frame/Vsktitlebar.h"
+#include "skin/frame/Vsktitlebarmenu.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -175,6 +182,49 @@ TEST(TitleBarRules, CopiedCollectionsAreTheBarsOwn) {
     Copy.Items(0)->SetVisible(false);
     EXPECT_TRUE(Bar.Buttons()->Items(0)->Visible());
     EXPECT_EQ(Bar.Layout().Places.size(), 2u);
+}
+
+// An item of Menu drawn unselected on a bitmap of its measured size.
+std::unique_ptr<TBitmap> DrawnItem(TMenuItem& Item) {
+    auto Sheet = std::make_unique<TBitmap>(1, 1);
+    int Width = 0, Height = 0;
+    Item.MeasureItem(Sheet->Canvas(), Width, Height);
+    Sheet->SetSize(Width, Height);
+    Item.DrawItem(Sheet->Canvas(), TRect(0, 0, Width, Height), false);
+    return Sheet;
+}
+
+// True when A and B are alike from the menu's bar over a letter's width and a gap: the first letter of two
+// captions, which a font without the letters draws as the same empty box.
+bool SameFirstLetter(const TBitmap& A, const TBitmap& B, const TvskTitleBarPopupMenu& Menu, int LetterWidth) {
+    constexpr int Gap = 8; // the text starts a few pixels right of the bar
+    for (int Y = 0; Y < std::min(A.Height(), B.Height()); ++Y)
+        for (int X = Menu.BarWidth(); X < Menu.BarWidth() + Gap + LetterWidth; ++X)
+            if (PixelAt(A, X, Y) != PixelAt(B, X, Y)) return false;
+    return true;
+}
+
+// The captions are string resources in a script the ANSI code page does not hold: drawn narrow they would be
+// question marks. An item given the ANSI rendering as its caption shows what that would look like; and the
+// captions' first letters differ, which they would not as the empty boxes of a font without ideographs.
+TEST(TitleBarLook, SystemMenuShowsItsCaptionsInTheirOwnScript) {
+    TSkinnedWindow Window(BlueGlass);
+    TvskTitleBarPopupMenu& Menu = *Window.Skin->TitleBar()->SystemMenu();
+    std::vector<std::unique_ptr<TBitmap>> Pictures;
+    for (TMenuItem* Item : {Menu.MinimizeItem(), Menu.MaximizeItem(), Menu.CloseItem()}) {
+        const std::string Ansi = Item->Caption();
+        EXPECT_NE(Ansi.find('&'), std::string::npos) << "the accelerator stays in the item's own caption";
+        TMenuItem* Narrow = NewMenuItem(Window.Host.get(), Menu.Items(), Ansi);
+        auto Wide = DrawnItem(*Item);
+        auto Marks = DrawnItem(*Narrow);
+        KeepPicture(*Wide, "system-menu-" + std::to_string(Item->MenuIndex()) + ".bmp");
+        EXPECT_GT(Wide->Width(), Marks->Width()) << "ideographs are wider than question marks: " << Ansi;
+        EXPECT_TRUE(AreaHas(*Wide, TRect(Menu.BarWidth(), 0, Wide->Width(), Wide->Height()), Menu.FontColor()));
+        delete Narrow;
+        Pictures.push_back(std::move(Wide));
+    }
+    EXPECT_FALSE(SameFirstLetter(*Pictures[0], *Pictures[2], Menu, Pictures[0]->Height()))
+        << "minimise and close start with different letters";
 }
 
 } // namespace
