@@ -5,6 +5,7 @@
 #include "framework/win/controls/Memo.h"
 #include "skin/controls/Vskbutton.h"
 #include "skin/frame/Vskform.h"
+#include "skin/frame/Vsktitlebarbuttons.h"
 
 #include <cstdio>
 
@@ -40,6 +41,10 @@ TfmFind::TfmFind(TComponent* AOwner) : TForm(AOwner) {
     SetPosition(poMainFormCenter);
     sfFind = new TvskForm(this);
     sfFind->SetCaption(kCaption);
+    // A dialog box: it closes, it neither shrinks nor grows.
+    TvskTitleBarButtons& buttons = *sfFind->TitleBarButtons();
+    for (int i = buttons.Count() - 1; i >= 0; --i)
+        if (buttons.Items(i)->ButtonType() == vskMin || buttons.Items(i)->ButtonType() == vskMax) buttons.Delete(i);
     SetClientWidth(kClientWidth);
     SetClientHeight(kClientHeight);
 
@@ -85,10 +90,7 @@ void TfmFind::SetFindText(const std::string& sText) {
     edFind->SetText(sText);
 }
 
-void TfmFind::Open(TvskUIStyle nStyle) {
-    sfFind->SetUIStyle(nStyle);
-    for (TvskButton* pButton : {btnNext, btnClose})
-        pButton->SetUIStyle(nStyle);
+void TfmFind::Open() {
     Show();
     FocusControl(edFind);
     edFind->SelectAll();

@@ -2,7 +2,6 @@
 
 #include "framework/core/Events.h"
 #include "framework/win/forms/Form.h"
-#include "skin/themes/Vskthemes.h"
 
 #include <string>
 
@@ -22,8 +21,8 @@ public:
 
     std::string FindText() const;
     void SetFindText(const std::string& sText);
-    // Shows the box in the look of the window that opened it, with the text to find selected for typing over.
-    void Open(TvskUIStyle nStyle);
+    // Shows the box with the text to find selected for typing over.
+    void Open();
     // Nothing found: the box says so; found: the line is cleared.
     void ShowResult(bool bFound);
     std::string Status() const;

@@ -12,6 +12,9 @@ class CLPanel;
 struct CLCmd;
 class TCommandMenu;
 class TfmFind;
+class TLookChoice;
+class TMenuItem;
+class TvskForm;
 class TMemo;
 
 // The program's window: the command history, newest first, with an upper-case editor to add and change commands,
@@ -74,6 +77,10 @@ public:
     void ExportClick(TObject* Sender);
     void ImportClick(TObject* Sender);
     void FindBoxNext(TObject* Sender);
+    void QuotedCaseClick(TObject* Sender);
+    // The look chosen for the window (the control box's "Look"); null while the window has no skinned frame.
+    TLookChoice* Look() const { return m_pLook; }
+    TMenuItem* QuotedCaseItem() const { return m_pQuotedCaseItem; }
 
 protected:
     void Loaded() override;
@@ -89,6 +96,7 @@ private:
     void SetRow(TListItem* pItem, CLCmd* pCmd);
     void SaveHistory();
     void SetUpCommands();
+    void AddControlBoxItems(TvskForm& sfMain);
     void ApplyEditorCase();
     bool KeepQuotedCase();
     void SelectRow(int nRow);
@@ -115,6 +123,8 @@ private:
     bool m_bQuotedCase = false;
     TCommandMenu* m_pCommandMenu = nullptr; // owned as a component
     TfmFind* m_pFindBox = nullptr;          // owned as a component, made by the first find
+    TLookChoice* m_pLook = nullptr;         // owned as a component
+    TMenuItem* m_pQuotedCaseItem = nullptr; // owned as a component
     std::string m_sFileChosen;              // the last file exported to or imported from
 };
 

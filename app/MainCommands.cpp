@@ -10,10 +10,12 @@
 #include "app/CommandMenu.h"
 #include "app/FileChoice.h"
 #include "app/FindBox.h"
+#include "app/LookChoice.h"
 #include "framework/win/controls/Memo.h"
 #include "framework/win/forms/Application.h"
 #include "framework/win/menus/MenuItem.h"
-#include "skin/themes/Vskthemed.h"
+#include "skin/frame/Vskform.h"
+#include "skin/frame/Vsktitlebarmenu.h"
 
 #include <cstdio>
 
@@ -21,6 +23,7 @@ namespace {
 constexpr const char* kInformation = "Information";
 constexpr const char* kEditorSection = "Editor";
 constexpr const char* kQuotedCaseKey = "QuotedCase";
+constexpr const char* kQuotedCaseCaption = "Keep &Quoted Text's Case";
 // Room for the summary line of an import.
 constexpr int kSummarySize = 160;
 
@@ -50,6 +53,27 @@ void TfmMain::SetUpCommands() {
     ChooseFile = [this](bool bSave, std::string& sPath) { return ChooseTextFile(Handle(), bSave, sPath); };
     m_bQuotedCase = ReadSettingFlag(kEditorSection, kQuotedCaseKey, false);
     ApplyEditorCase();
+    if (auto* sfMain = dynamic_cast<TvskForm*>(FindComponent("sfMain"))) AddControlBoxItems(*sfMain);
+}
+
+// At the top of the control-box menu: the look, and the editor's rule for quoted text.
+void TfmMain::AddControlBoxItems(TvskForm& sfMain) {
+    TMenuItem& menu = *sfMain.TitleBar()->SystemMenu()->Items();
+    m_pLook = new TLookChoice(this);
+    m_pLook->AddMenu(menu, 0);
+    m_pQuotedCaseItem = new TMenuItem(this);
+    m_pQuotedCaseItem->SetCaption(kQuotedCaseCaption);
+    m_pQuotedCaseItem->SetChecked(m_bQuotedCase);
+    m_pQuotedCaseItem->OnClick.Bind(this, &TfmMain::QuotedCaseClick);
+    menu.Insert(1, m_pQuotedCaseItem);
+    auto* pLine = new TMenuItem(this);
+    pLine->SetCaption(TMenuItem::LineCaption);
+    menu.Insert(2, pLine);
+    m_pLook->Restore();
+}
+
+void TfmMain::QuotedCaseClick(TObject*) {
+    SetQuotedCase(!m_bQuotedCase);
 }
 
 // Ctrl+Z stays the editor's own undo while the editor has the focus.
@@ -95,8 +119,9 @@ void TfmMain::ShowFind() {
     if (!m_pFindBox) {
         m_pFindBox = new TfmFind(this);
         m_pFindBox->OnNext.Bind(this, &TfmMain::FindBoxNext);
+        if (m_pLook) m_pLook->ApplyTo(*m_pFindBox);
     }
-    m_pFindBox->Open(GetVSKFormStyle(this));
+    m_pFindBox->Open();
 }
 
 void TfmMain::FindBoxNext(TObject*) {
@@ -169,6 +194,7 @@ bool TfmMain::ImportFrom(const std::string& sPath) {
 
 void TfmMain::SetQuotedCase(bool bQuotedCase) {
     m_bQuotedCase = bQuotedCase;
+    if (m_pQuotedCaseItem) m_pQuotedCaseItem->SetChecked(bQuotedCase);
     WriteSettingFlag(kEditorSection, kQuotedCaseKey, bQuotedCase);
     ApplyEditorCase();
 }

@@ -4,6 +4,7 @@
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/Clipboard.h"
 #include "tests/support/DeferredActions.h"
+#include "tests/support/Pictures.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/SystemInput.h"
 
@@ -86,6 +87,7 @@ TEST_F(MainCommandsTest, FindGoesForwardsAndBackwardsRoundTheListIgnoringCase) {
     const size_t nBoxes = m_boxes.Boxes().size();
     EXPECT_FALSE(m_pForm->FindNext(true));
     EXPECT_EQ(pBox->Status(), "Cannot find \"WRKSPLF\".");
+    KeepPicture(*WindowImage(pBox->Handle()), "find-box.bmp");
     EXPECT_EQ(m_boxes.Boxes().size(), nBoxes) << "said in the find box, not in a message box";
     EXPECT_EQ(SelectedRow(), 3) << "the selection stays";
 
