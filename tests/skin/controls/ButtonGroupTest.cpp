@@ -5,6 +5,7 @@
 #include "tests/support/Components.h"
 #include "tests/support/HandleSnapshot.h"
 #include "tests/support/Messages.h"
+#include "tests/support/Pictures.h"
 #include "tests/support/Pixels.h"
 #include "tests/support/UserInput.h"
 
@@ -36,14 +37,6 @@ struct TLockedRadioGroup : TvskRadioGroup {
     using TvskRadioGroup::TvskRadioGroup;
     bool CanModify() const override { return false; }
 };
-
-bool SamePixels(const TBitmap& A, const TBitmap& B) {
-    if (A.Width() != B.Width() || A.Height() != B.Height()) return false;
-    for (int Y = 0; Y < A.Height(); ++Y)
-        for (int X = 0; X < A.Width(); ++X)
-            if (PixelAt(A, X, Y) != PixelAt(B, X, Y)) return false;
-    return true;
-}
 
 struct ButtonGroupTest : SkinControlFixture {
     TvskCheckGroup* Checks = Make<TvskCheckGroup>(10, 10);
@@ -192,22 +185,22 @@ TEST_F(ButtonGroupTest, ARadioGroupThatMayNotChangeKeepsItsChoice) {
 TEST_F(ButtonGroupTest, TheFocusMarkShowsOnTheFocusedCheckBoxAndOnlyOnTheChosenRadioButton) {
     Checks->Items()->SetText("a\nb");
     TvskCheckBox& Check = *Checks->Buttons(1);
-    const auto Unfocused = Painted(Check);
+    const auto Unfocused = PaintedImage(Check);
     Check.SetFocus();
-    EXPECT_FALSE(SamePixels(*Unfocused, *Painted(Check)));
+    EXPECT_FALSE(SameImages(*Unfocused, *PaintedImage(Check)));
 
     auto* Locked = Make<TLockedRadioGroup>(10, 150); // focus without a change of choice
     Locked->Items()->SetText("x\ny");
     Locked->SetItemIndex(0);
     TvskCheckBox& Chosen = *Locked->Buttons(0);
     TvskCheckBox& Other = *Locked->Buttons(1);
-    const auto ChosenUnfocused = Painted(Chosen);
-    const auto OtherUnfocused = Painted(Other);
+    const auto ChosenUnfocused = PaintedImage(Chosen);
+    const auto OtherUnfocused = PaintedImage(Other);
     Other.SetFocus();
     ASSERT_TRUE(Other.Focused());
-    EXPECT_TRUE(SamePixels(*OtherUnfocused, *Painted(Other)));
+    EXPECT_TRUE(SameImages(*OtherUnfocused, *PaintedImage(Other)));
     Chosen.SetFocus();
-    EXPECT_FALSE(SamePixels(*ChosenUnfocused, *Painted(Chosen)));
+    EXPECT_FALSE(SameImages(*ChosenUnfocused, *PaintedImage(Chosen)));
 }
 
 // What lies behind a see-through group shows through it and through its buttons.
@@ -217,10 +210,10 @@ TEST_F(ButtonGroupTest, ASeeThroughGroupShowsTheFormThroughItsButtons) {
     Checks->Items()->SetText("a");
     TvskCheckBox& Button = *Checks->Buttons(0);
     const TPoint Corner(Button.Width() - 1, 0);
-    auto Image = Painted(Button);
+    auto Image = PaintedImage(Button);
     EXPECT_EQ(PixelAt(*Image, Corner.x, Corner.y), clWhite);
     Checks->SetTransparent(true);
-    Image = Painted(Button);
+    Image = PaintedImage(Button);
     EXPECT_EQ(PixelAt(*Image, Corner.x, Corner.y), clYellow);
 }
 

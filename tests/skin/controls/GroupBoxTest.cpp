@@ -1,6 +1,7 @@
 // The skinned group box: the frame and its caption gap in pixels, the caption band its aligned children keep
 // clear of, enabling passed to the children, and the style's colours reaching the box and what it holds.
 #include "tests/skin/controls/SkinControlFixture.h"
+#include "tests/support/Pictures.h"
 #include "tests/support/Pixels.h"
 
 #include "framework/win/graphics/Font.h"
@@ -44,7 +45,7 @@ TEST_F(GroupBoxTest, TheFrameLeavesAGapForTheCaptionAndClosesWithoutOne) {
     const int Y = FrameY();
     {
         SCOPED_TRACE("no caption: a closed frame");
-        const auto Image = Painted(*Box);
+        const auto Image = PaintedImage(*Box);
         EXPECT_TRUE(AreaIs(*Image, TRect(0, Y, W, Y + 1), FrameColor));
         EXPECT_TRUE(AreaIs(*Image, TRect(0, Y, 1, H), FrameColor));
         EXPECT_TRUE(AreaIs(*Image, TRect(W - 1, Y, W, H), FrameColor));
@@ -56,7 +57,7 @@ TEST_F(GroupBoxTest, TheFrameLeavesAGapForTheCaptionAndClosesWithoutOne) {
     TBitmap Measure(1, 1);
     Measure.Canvas().SetFont(*Box->Font());
     const int GapEnd = Measure.Canvas().TextWidth("Library list") + 6;
-    const auto Image = Painted(*Box);
+    const auto Image = PaintedImage(*Box);
     // The line runs to left + 2, breaks, and takes up again after left + caption width + 6.
     EXPECT_TRUE(AreaIs(*Image, TRect(0, Y, 3, Y + 1), FrameColor));
     EXPECT_FALSE(AreaHas(*Image, TRect(3, Y, GapEnd + 1, Y + 1), FrameColor));
@@ -70,9 +71,9 @@ TEST_F(GroupBoxTest, TheFrameLeavesAGapForTheCaptionAndClosesWithoutOne) {
 TEST_F(GroupBoxTest, ASeeThroughBoxShowsWhatLiesBehindIt) {
     Form->SetColor(clYellow);
     const TPoint Inside(20, 60);
-    EXPECT_EQ(PixelAt(*Painted(*Box), Inside.x, Inside.y), FillColor);
+    EXPECT_EQ(PixelAt(*PaintedImage(*Box), Inside.x, Inside.y), FillColor);
     Box->SetTransparent(true);
-    const auto Image = Painted(*Box);
+    const auto Image = PaintedImage(*Box);
     EXPECT_EQ(PixelAt(*Image, Inside.x, Inside.y), clYellow);
     EXPECT_EQ(PixelAt(*Image, 0, Box->Height() - 1), FrameColor);
 }
@@ -94,14 +95,14 @@ TEST_F(GroupBoxTest, DisablingReachesEveryChildAndGreysTheCaption) {
     Box->SetEnabled(false);
     EXPECT_FALSE(Check->Enabled());
     EXPECT_FALSE(Button->Enabled());
-    const auto Grey = Painted(*Box);
+    const auto Grey = PaintedImage(*Box);
     const TRect Band(0, 0, Box->Width(), FrameY() + 4);
     EXPECT_TRUE(AreaHas(*Grey, Band, clGray));
     EXPECT_FALSE(AreaHas(*Grey, Band, CaptionColor));
     Box->SetEnabled(true);
     EXPECT_TRUE(Check->Enabled());
     EXPECT_TRUE(Button->Enabled());
-    EXPECT_TRUE(AreaHas(*Painted(*Box), Band, CaptionColor));
+    EXPECT_TRUE(AreaHas(*PaintedImage(*Box), Band, CaptionColor));
 }
 
 TEST_F(GroupBoxTest, EachStyleColoursTheFrameAndCaptionAndReachesTheChildren) {
@@ -112,7 +113,7 @@ TEST_F(GroupBoxTest, EachStyleColoursTheFrameAndCaptionAndReachesTheChildren) {
         EXPECT_EQ(Box->BorderColor(), GetInsideThemeColor(Style, VSK_THEME_CONTROL_BORDER_COLOR));
         EXPECT_EQ(Box->FontColor(), GetInsideThemeColor(Style, VSK_THEME_CONTROL_FONT_COLOR));
         EXPECT_EQ(Check->UIStyle(), Style);
-        EXPECT_EQ(PixelAt(*Painted(*Box), 0, Box->Height() - 1), Box->BorderColor());
+        EXPECT_EQ(PixelAt(*PaintedImage(*Box), 0, Box->Height() - 1), Box->BorderColor());
     }
 }
 
