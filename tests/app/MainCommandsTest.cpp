@@ -228,7 +228,7 @@ TEST_F(MainCommandsTest, ExportThenImportIntoAnEmptyHistoryGivesTheSameRows) {
 // Off (the default) the editor raises everything as before; on, quoted text keeps its case in typing, paste and
 // the Update path, and the choice is remembered.
 TEST_F(MainCommandsTest, QuotedTextKeepsItsCaseWhenTheOptionIsOn) {
-    WriteCommands({"chgobj obj('/home/Ab')"});
+    WriteCommands({"chgobj obj('/home/Ab')", "DSPLIB"});
     Open();
     EXPECT_FALSE(m_pForm->QuotedCase());
     Click("btnAdd");
@@ -247,7 +247,7 @@ TEST_F(MainCommandsTest, QuotedTextKeepsItsCaseWhenTheOptionIsOn) {
     Type(" x");
     EXPECT_EQ(Text("memCommand"), "SNDMSG MSG('it''s Done') TOUSR(QSYSOPR) X") << "typing goes on at the caret";
 
-    SelectRow(0);
+    SelectRow(1);
     Click("btnUpdate");
     EXPECT_EQ(Text("memCommand"), "CHGOBJ OBJ('/home/Ab')");
     Click("btnSave");
