@@ -23,6 +23,17 @@ constexpr const char* kTempSuffix = ".tmp";
 // The years a stored stamp can name: unsigned seconds since 1970 reach into 2106.
 constexpr int kFirstYear = 1970;
 constexpr int kLastYear = 2106;
+// The calendar fields' ranges, and the runtime library's year and month origins.
+constexpr int kMonths = 12;
+constexpr int kLongestMonth = 31;
+constexpr int kLastHour = 23;
+constexpr int kLastMinute = 59;
+constexpr int kLastSecond = 59;
+constexpr int kTmYearBase = 1900;
+// Room for a note's words beside the file's name.
+constexpr int kNoteTextSize = 128;
+// Files are read in blocks of this many bytes.
+constexpr size_t kReadBlock = 4096;
 
 struct FileCloser {
     void operator()(FILE* fp) const { std::fclose(fp); }
@@ -46,7 +57,7 @@ std::string ExportLine(CLCmdMgr& cmdMgr, const CLCmd* pCmd) {
 bool ReadWholeFile(const char* szPath, std::string& sText) {
     TFilePtr fp(std::fopen(szPath, "rb"));
     if (!fp) return false;
-    char szBlock[4096];
+    char szBlock[kReadBlock];
     size_t nRead = 0;
     while ((nRead = std::fread(szBlock, 1, sizeof(szBlock), fp.get())) > 0)
         sText.append(szBlock, nRead);
@@ -69,12 +80,12 @@ bool ParseStamp(const std::string& sStamp, int32_t& tAccess) {
                     &fields.tm_hour, &fields.tm_min, &fields.tm_sec, &nEnd) != 6 ||
         static_cast<size_t>(nEnd) != sStamp.size())
         return false;
-    if (fields.tm_mon < 1 || fields.tm_mon > 12 || fields.tm_mday < 1 || fields.tm_mday > 31 ||
-        fields.tm_year < kFirstYear || fields.tm_year > kLastYear || fields.tm_hour > 23 || fields.tm_min > 59 ||
-        fields.tm_sec > 59)
+    if (fields.tm_mon < 1 || fields.tm_mon > kMonths || fields.tm_mday < 1 || fields.tm_mday > kLongestMonth ||
+        fields.tm_year < kFirstYear || fields.tm_year > kLastYear || fields.tm_hour > kLastHour ||
+        fields.tm_min > kLastMinute || fields.tm_sec > kLastSecond)
         return false;
-    fields.tm_mon -= 1;
-    fields.tm_year -= 1900;
+    fields.tm_mon -= 1; // months count from 0
+    fields.tm_year -= kTmYearBase;
     fields.tm_isdst = -1;
     const time_t t = std::mktime(&fields);
     if (t == static_cast<time_t>(-1) || t < 0 || static_cast<unsigned long long>(t) > UINT32_MAX) return false;
@@ -103,7 +114,7 @@ bool ParseLine(const std::string& sLine, CLCmd& cmd, bool& bStamped) {
 }
 
 void AddNote(CLImportReport& report, const char* szPath, int nLine, const char* szWhat) {
-    char szNote[kPathSize + 128];
+    char szNote[kPathSize + kNoteTextSize];
     std::snprintf(szNote, sizeof(szNote), "%s, line %d: %s\n", szPath, nLine, szWhat);
     report.sNotes += szNote;
 }

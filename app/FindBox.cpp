@@ -20,11 +20,15 @@ constexpr int kMargin = 12;
 constexpr int kTitleBarHeight = 30;
 constexpr int kRowTop = kTitleBarHeight + 14;
 constexpr int kPromptWidth = 64;
+// The prompt's and the edit's text line up with the buttons' captions.
+constexpr int kPromptDrop = 4;
+constexpr int kEditDrop = 3;
+constexpr int kStatusGap = 12;
 constexpr int kEditHeight = 21;
 constexpr int kButtonWidth = 80;
 constexpr int kButtonHeight = 27;
 constexpr int kButtonGap = 8;
-constexpr int kStatusTop = kRowTop + kButtonHeight + 12;
+constexpr int kStatusTop = kRowTop + kButtonHeight + kStatusGap;
 constexpr int kLineHeight = 16;
 // Room for the message with the text that was not found.
 constexpr int kStatusSize = 1200;
@@ -50,7 +54,7 @@ TfmFind::TfmFind(TComponent* AOwner) : TForm(AOwner) {
 
     auto* lblPrompt = new TLabel(this);
     lblPrompt->SetParent(sfFind);
-    lblPrompt->SetBounds(kMargin, kRowTop + 4, kPromptWidth, kLineHeight);
+    lblPrompt->SetBounds(kMargin, kRowTop + kPromptDrop, kPromptWidth, kLineHeight);
     lblPrompt->SetCaption(kPrompt);
 
     const int nButtonsLeft = kClientWidth - kMargin - 2 * kButtonWidth - kButtonGap;
@@ -59,7 +63,7 @@ TfmFind::TfmFind(TComponent* AOwner) : TForm(AOwner) {
     edFind->SetParent(sfFind);
     edFind->SetWantReturns(false);
     edFind->SetWordWrap(false);
-    edFind->SetBounds(kMargin + kPromptWidth, kRowTop + 3, nButtonsLeft - kMargin - kPromptWidth - kButtonGap,
+    edFind->SetBounds(kMargin + kPromptWidth, kRowTop + kEditDrop, nButtonsLeft - kMargin - kPromptWidth - kButtonGap,
                       kEditHeight);
 
     btnNext = new TvskButton(this);

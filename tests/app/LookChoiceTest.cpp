@@ -25,15 +25,6 @@ constexpr int kThemeFileItem = 6;
 
 class LookChoiceTest : public MainWindowTest {
 protected:
-    void SetUp() override {
-        MainWindowTest::SetUp();
-        DeleteFileA(SettingsPath().c_str());
-    }
-    void TearDown() override {
-        MainWindowTest::TearDown();
-        DeleteFileA(SettingsPath().c_str());
-    }
-
     TMenuItem& LookMenu() const {
         auto* sfMain = FindComponentAs<TvskForm>(*m_pForm, "sfMain");
         return *sfMain->TitleBar()->SystemMenu()->Items()->Items(0);

@@ -21,15 +21,6 @@ namespace {
 
 class MainCommandsTest : public MainWindowTest {
 protected:
-    void SetUp() override {
-        MainWindowTest::SetUp();
-        DeleteFileA(SettingsPath().c_str());
-    }
-    void TearDown() override {
-        MainWindowTest::TearDown();
-        DeleteFileA(SettingsPath().c_str());
-    }
-
     // A key with modifiers held, sent to a control as the keyboard delivers it.
     void KeyWith(const char* szName, std::initializer_list<int> held, WPARAM nKey) const {
         TKeysHeld keys(held);

@@ -10,6 +10,7 @@
 #include "tests/support/WindowQueries.h"
 
 #include "app/CLPanel.h"
+#include "app/CLSettings.h"
 #include "app/Main.h"
 #include "framework/win/forms/Application.h"
 
@@ -39,9 +40,15 @@ class MainWindowTest : public HistoryFileTest {
 protected:
     static void SetUpTestSuite() { RegisterProgramClasses(); }
 
+    // Every test starts with the window's settings (vantrel.ini) as a first start has them: none.
+    void SetUp() override {
+        HistoryFileTest::SetUp();
+        DeleteFileA(SettingsPath().c_str());
+    }
     void TearDown() override {
         delete m_pForm;
         PumpMessages();
+        DeleteFileA(SettingsPath().c_str());
         HistoryFileTest::TearDown();
     }
 
