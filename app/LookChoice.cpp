@@ -30,11 +30,11 @@ void TLookChoice::Publish(TPublisher<TLookChoice>&) {}
 // Starts at the look the window was stored with.
 TLookChoice::TLookChoice(TComponent* AOwner) : TComponent(AOwner), m_nStyle(GetVSKFormStyle(AOwner)) {
     ChooseThemeFile = [](std::string& sPath) {
-        TOpenDialog dialog(nullptr);
-        dialog.SetFilter(kThemeFilter);
-        dialog.SetFileName(sPath);
-        if (!dialog.Execute()) return false;
-        sPath = dialog.FileName();
+        const auto pDialog = std::make_unique<TOpenDialog>(nullptr);
+        pDialog->SetFilter(kThemeFilter);
+        pDialog->SetFileName(sPath);
+        if (!pDialog->Execute()) return false;
+        sPath = pDialog->FileName();
         return true;
     };
 }
