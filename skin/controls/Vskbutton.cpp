@@ -64,7 +64,7 @@ void TvskButton::PaintPic(TCanvas& Canvas, TvskFaceState State) {
 
 // Glyph and caption are centred together as one block, the glyph on the side Layout names.
 void TvskButton::PaintGlyph(TCanvas& Canvas) {
-    TvskBufferedCanvas::UseFont(Canvas, *Font());
+    Canvas.SetFont(*Font());
     const std::string Text = Caption();
     const int TextWidth = Canvas.TextWidth(Text);
     const int TextHeight = Canvas.TextHeight(Text);

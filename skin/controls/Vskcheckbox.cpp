@@ -24,10 +24,10 @@ void TvskRadioButton::Publish(TPublisher<TvskRadioButton>& p) {
 
 namespace {
 constexpr int MarkLeft = 1;
-constexpr int CaptionGap = 3;     // between the mark and the caption (the focus rectangle starts in it)
+constexpr int CaptionGap = 3; // between the mark and the caption (the focus rectangle starts in it)
 constexpr int AutoSizeExtraWidth = 8;
 constexpr int AutoSizeExtraHeight = 4;
-constexpr int TextPadding = 2;    // a line of text and its focus rectangle
+constexpr int TextPadding = 2; // a line of text and its focus rectangle
 constexpr const char* MeasureText = "W";
 
 bool IsToggleKey(WPARAM Key) {
@@ -37,6 +37,7 @@ bool IsToggleKey(WPARAM Key) {
 
 TvskCheckBox::TvskCheckBox(TComponent* AOwner) : inherited(AOwner) {
     SetControlStyle({csCaptureMouse, csClickEvents, csSetCaption, csOpaque});
+    SetDoubleBuffered(true);
     SetTabStop(true);
     SetBounds(Left(), Top(), VskCheckBoxWidth, VskCheckBoxHeight);
     ApplyStartUpStyle();
@@ -106,7 +107,7 @@ void TvskCheckBox::ApplyAutoSize() {
 
 void TvskCheckBox::Paint() {
     const TRect Client = ClientRect();
-    TCanvas& Target = FBuffer.Begin(Canvas(), Client.Width(), Client.Height());
+    TCanvas& Target = Canvas();
     if (FTransparent && Parent()) {
         DoTrans(Target, *this);
     } else {
@@ -115,7 +116,7 @@ void TvskCheckBox::Paint() {
     }
     const TBitmap& Marked = Mark();
     if (!Marked.Empty()) Target.Draw(MarkLeft, (Client.Height() - Marked.Height()) / 2, Marked);
-    TvskBufferedCanvas::UseFont(Target, *Font());
+    Target.SetFont(*Font());
     if (!Enabled()) Target.Font().SetColor(clGray);
     const int TextY = (Client.Height() - Target.TextHeight(MeasureText)) / 2;
     const int TextX = Marked.Width() + CaptionGap + 1;
@@ -126,7 +127,6 @@ void TvskCheckBox::Paint() {
         Target.DrawFocusRect(
             TRect(TextX - 1, TextY, Client.Width(), TextY + Target.TextHeight(MeasureText) + TextPadding));
     }
-    FBuffer.CopyTo(Canvas());
 }
 
 // A key press that began elsewhere (Enter that clicked the default button) does not toggle on its release.

@@ -6,8 +6,8 @@
 #pragma once
 
 #include "framework/win/graphics/Bitmap.h"
+#include "framework/win/graphics/Canvas.h"
 #include "framework/win/windowing/CustomControl.h"
-#include "skin/controls/Vskbufferedcanvas.h"
 #include "skin/themes/Vskthemed.h"
 
 #include <array>
@@ -60,7 +60,6 @@ private:
     WPARAM FKeyPressed = 0; // Space or Enter pressed on this control and not let go yet
     // The marks by [checked][enabled], cut at the last style application.
     std::array<std::array<TBitmap, 2>, 2> FMarks;
-    TvskBufferedCanvas FBuffer;
 };
 
 class TvskRadioButton : public TvskCheckBox {

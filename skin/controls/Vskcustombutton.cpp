@@ -46,6 +46,7 @@ constexpr int PressedShift = 1;
 TvskCustomButton::TvskCustomButton(TComponent* AOwner) : inherited(AOwner) {
     // No children and no double clicks: a fast second click is an ordinary click.
     SetControlStyle({csCaptureMouse, csClickEvents, csSetCaption, csOpaque});
+    SetDoubleBuffered(true);
     SetTabStop(true);
 }
 
@@ -164,15 +165,13 @@ void TvskCustomButton::DrawCornerMasked(TCanvas& Canvas, const TBitmap& Picture,
 // Painting ---------------------------------------------------------------------------------------------
 
 void TvskCustomButton::Paint() {
-    const TRect Client = ClientRect();
-    TCanvas& Target = FBuffer.Begin(Canvas(), Client.Width(), Client.Height());
+    TCanvas& Target = Canvas();
     PaintBackground(Target);
     PaintPic(Target, CurrentFaceState());
     if (FFocused && TabStop()) PaintFocus(Target);
-    TvskBufferedCanvas::UseFont(Target, *Font());
+    Target.SetFont(*Font());
     if (HasVisibleText(FCaption)) PaintText(Target, FCaption);
     FBoldCaption = false;
-    FBuffer.CopyTo(Canvas());
 }
 
 // A loose button (no parent to show through) fills with its colour even when transparent.
@@ -329,8 +328,7 @@ void TvskCustomButton::CMDialogChar(TMessage& Message) {
 }
 
 void TvskCustomButton::CMDialogKey(TMessage& Message) {
-    const bool Presses =
-        (Message.WParam == VK_RETURN && FActive) || (Message.WParam == VK_ESCAPE && FCancel);
+    const bool Presses = (Message.WParam == VK_RETURN && FActive) || (Message.WParam == VK_ESCAPE && FCancel);
     if (Presses && KeyDataToShiftState(Message.LParam).Empty() && CanFocus()) {
         Click();
         Message.Result = 1;

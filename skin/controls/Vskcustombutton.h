@@ -15,8 +15,8 @@
 #include "framework/core/Events.h"
 #include "framework/win/forms/FormTypes.h"
 #include "framework/win/graphics/Bitmap.h"
+#include "framework/win/graphics/Canvas.h"
 #include "framework/win/windowing/CustomControl.h"
-#include "skin/controls/Vskbufferedcanvas.h"
 #include "skin/controls/Vskfacecache.h"
 #include "skin/themes/Vskfaces.h"
 #include "skin/themes/Vskthemed.h"
@@ -155,5 +155,4 @@ private:
     // The style's faces by state, cut at the last style application.
     std::array<TBitmap, VskFaceStateCount> FFaces;
     TvskFaceCache FFaceCache;
-    TvskBufferedCanvas FBuffer;
 };

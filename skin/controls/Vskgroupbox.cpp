@@ -1,8 +1,8 @@
 #include "skin/controls/Vskgroupbox.h"
 
 #include "framework/core/Properties.h"
+#include "framework/win/graphics/Canvas.h"
 #include "framework/win/graphics/Font.h"
-#include "skin/controls/Vskbufferedcanvas.h"
 #include "skin/themes/Vskpublic.h"
 
 #include <cstdlib>
@@ -102,12 +102,12 @@ void TvskCustomGroupBox::Paint() {
         Target.Brush().SetColor(Color());
         Target.FillRect(Client);
     }
-    TvskBufferedCanvas::UseFont(Target, *Font());
+    Target.SetFont(*Font());
     const int Y = Client.top + FontHeight() / 2 + 1;
     const int GapEnd = FCaption.empty() ? Client.left : Client.left + Target.TextWidth(FCaption) + CaptionGapEnd;
-    const TPoint Frame[] = {{Client.left + FrameLead, Y},       {Client.left, Y},
-                            {Client.left, Client.bottom - 1},   {Client.right - 1, Client.bottom - 1},
-                            {Client.right - 1, Y},              {GapEnd, Y}};
+    const TPoint Frame[] = {
+        {Client.left + FrameLead, Y},          {Client.left, Y},      {Client.left, Client.bottom - 1},
+        {Client.right - 1, Client.bottom - 1}, {Client.right - 1, Y}, {GapEnd, Y}};
     Target.Pen().SetColor(FBorderColor);
     Target.Polyline(Frame);
     if (FCaption.empty()) return;

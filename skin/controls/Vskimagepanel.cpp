@@ -102,7 +102,7 @@ void TvskCustomPanel::Resize() {
 // it; a transparent one from what lies behind it.
 void TvskCustomPanel::Paint() {
     const TRect Client = ClientRect();
-    TCanvas& Target = FBuffer.Begin(Canvas(), Client.Width(), Client.Height());
+    TCanvas& Target = Canvas();
     if (FTransparent && Parent()) {
         DoTrans(Target, *this);
     } else {
@@ -120,14 +120,13 @@ void TvskCustomPanel::Paint() {
         });
     }
     PaintCaption(Target);
-    FBuffer.CopyTo(Canvas());
 }
 
 void TvskCustomPanel::PaintCaption(TCanvas& Canvas) {
     const std::string Text = Caption();
     if (!HasVisibleText(Text)) return;
     Canvas.Brush().SetStyle(bsClear);
-    TvskBufferedCanvas::UseFont(Canvas, *Font());
+    Canvas.SetFont(*Font());
     if (FCaptionPosX == VskAutoCaptionPos || FCaptionPosY == VskAutoCaptionPos) {
         static constexpr UINT Alignments[] = {DT_LEFT, DT_RIGHT, DT_CENTER};
         TRect Rect = ClientRect();

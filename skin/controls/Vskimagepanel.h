@@ -4,7 +4,7 @@
 #pragma once
 
 #include "framework/win/controls/Panel.h"
-#include "skin/controls/Vskbufferedcanvas.h"
+#include "framework/win/graphics/Canvas.h"
 #include "skin/controls/Vskfacecache.h"
 
 #include <cstdint>
@@ -59,7 +59,6 @@ private:
     int FCaptionPosX = VskAutoCaptionPos;
     int FCaptionPosY = VskAutoCaptionPos;
     TvskFaceCache FPictureCache;
-    TvskBufferedCanvas FBuffer;
 };
 
 class TvskImagePanel : public TvskCustomPanel {

@@ -72,8 +72,7 @@ void TvskPanel::ApplyUIStyle(const TvskThemeSource& Theme) {
                            BlackCaptionFileColors.end();
         FCaptionFontColor = Black ? clBlack : clWhite;
     } else {
-        FCaptionFontColor =
-            Theme.Style() == MacOS ? clBlack : Theme.Color(VSK_THEME_MENU_SELECTED_FONT_COLOR);
+        FCaptionFontColor = Theme.Style() == MacOS ? clBlack : Theme.Color(VSK_THEME_MENU_SELECTED_FONT_COLOR);
     }
     // The bar's height may have changed: the children move under it, a collapsed panel fits it.
     Realign();
@@ -224,7 +223,7 @@ void TvskPanel::WndProc(TMessage& Message) {
 
 void TvskPanel::Paint() {
     const TRect Client = ClientRect();
-    TCanvas& Target = FBuffer.Begin(Canvas(), Client.Width(), Client.Height());
+    TCanvas& Target = Canvas();
     Target.Brush().SetColor(Color());
     Target.Pen().SetColor(FBorderColor);
     Target.Rectangle(Client);
@@ -232,13 +231,12 @@ void TvskPanel::Paint() {
     const std::string Text = Caption();
     if (!Text.empty()) {
         Target.Brush().SetStyle(bsClear);
-        TvskBufferedCanvas::UseFont(Target, *Font());
+        Target.SetFont(*Font());
         Target.Font().SetColor(FCaptionFontColor);
         TRect Rect(CaptionLeft, 0, Client.Width() - 1, BarHeight());
         Target.DrawText(Text, Rect, DT_SINGLELINE | DT_VCENTER);
     }
     PaintButton(Target);
-    FBuffer.CopyTo(Canvas());
 }
 
 void TvskPanel::PaintButton(TCanvas& Canvas) {

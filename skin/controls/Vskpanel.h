@@ -12,12 +12,12 @@
 #include "framework/core/Events.h"
 #include "framework/win/controls/Panel.h"
 #include "framework/win/graphics/Bitmap.h"
-#include "skin/controls/Vskbufferedcanvas.h"
+#include "framework/win/graphics/Canvas.h"
 #include "skin/themes/Vskthemed.h"
 
 #include <memory>
 
-inline constexpr int VskPanelSize = 100;     // width and expanded height of a new panel
+inline constexpr int VskPanelSize = 100;         // width and expanded height of a new panel
 inline constexpr int VskPanelAnimationStep = 15; // pixels per step of the collapse animation
 inline constexpr int VskPanelNoBarHeight = 20;   // collapsed height when the style has no caption bar
 inline constexpr int VskPanelChildMargin = 3;    // children keep this far from the border and the bar
@@ -85,5 +85,4 @@ private:
     bool FAnimating = false;
     // Cleared when the panel starts being destroyed; an animation holds a copy to learn that it must stop.
     std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
-    TvskBufferedCanvas FBuffer;
 };

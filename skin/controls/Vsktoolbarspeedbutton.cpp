@@ -51,7 +51,7 @@ void TvskToolBarSpeedButton::SetMouseOn(bool Value) {
 
 void TvskToolBarSpeedButton::Paint() {
     const TRect Client = ClientRect();
-    TCanvas& Target = FBuffer.Begin(Canvas(), Client.Width(), Client.Height());
+    TCanvas& Target = Canvas();
     Target.Brush().SetColor(Color());
     Target.FillRect(Client);
     if (FGlyphImages) FGlyphImages->Draw(Target, GlyphOffset, GlyphOffset, 0, Enabled());
@@ -59,7 +59,6 @@ void TvskToolBarSpeedButton::Paint() {
         Target.Brush().SetColor(HotFrameColor);
         Target.FrameRect(Client);
     }
-    FBuffer.CopyTo(Canvas());
 }
 
 void TvskToolBarSpeedButton::WndProc(TMessage& Message) {

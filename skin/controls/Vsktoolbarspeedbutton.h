@@ -4,8 +4,8 @@
 #pragma once
 
 #include "framework/win/controls/Panel.h"
+#include "framework/win/graphics/Canvas.h"
 #include "framework/win/graphics/ImageList.h"
-#include "skin/controls/Vskbufferedcanvas.h"
 #include "skin/themes/Vskthemed.h"
 
 #include <memory>
@@ -35,5 +35,4 @@ private:
     std::unique_ptr<TBitmap> FGlyph;
     std::unique_ptr<TImageList> FGlyphImages; // null without a glyph
     bool FMouseOn = false;
-    TvskBufferedCanvas FBuffer;
 };

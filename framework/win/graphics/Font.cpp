@@ -130,10 +130,18 @@ HFONT TFont::Handle() const {
     return FHandle.Get();
 }
 
+// Copying a font that looks the same keeps the HFONT already made: controls copy their font onto a canvas on
+// every paint, and realizing a font anew would cost more than the rest of such a paint.
 void TFont::Assign(const TPersistent& Source) {
     const auto* Other = dynamic_cast<const TFont*>(&Source);
     if (!Other) {
         inherited::Assign(Source);
+        return;
+    }
+    const bool SameFace = FName == Other->FName && FHeight == Other->FHeight && FStyle == Other->FStyle &&
+                          FCharset == Other->FCharset && FPitch == Other->FPitch;
+    if (SameFace) {
+        SetColor(Other->FColor);
         return;
     }
     FName = Other->FName;

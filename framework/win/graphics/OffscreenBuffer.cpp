@@ -18,3 +18,7 @@ TOffscreenBuffer::TOffscreenBuffer(HDC Reference, int Width, int Height)
 void TOffscreenBuffer::CopyTo(HDC Target, int X, int Y) const {
     ::BitBlt(Target, X, Y, FWidth, FHeight, FDC.Handle(), 0, 0, SRCCOPY);
 }
+
+bool TOffscreenBuffer::Fits(int Width, int Height) const {
+    return FWidth == std::max(Width, 1) && FHeight == std::max(Height, 1);
+}

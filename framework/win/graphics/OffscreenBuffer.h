@@ -21,6 +21,8 @@ public:
     HDC DC() const { return FDC.Handle(); }
     int Width() const { return FWidth; }
     int Height() const { return FHeight; }
+    // Whether a buffer asked for as Width x Height would be this one's size.
+    bool Fits(int Width, int Height) const;
     // The whole buffer onto Target with its top-left corner at (X, Y).
     void CopyTo(HDC Target, int X = 0, int Y = 0) const;
 

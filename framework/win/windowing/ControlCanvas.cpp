@@ -19,9 +19,12 @@ TControlCanvas::~TControlCanvas() {
     FreeHandle();
 }
 
+// Every paint starts with a solid brush, so that a paint that ended with see-through text does not leave the
+// next one's fills hollow.
 void TControlCanvas::BeginPaint(HDC DC) {
     FreeHandle();
     SetHandle(DC);
+    Brush().SetStyle(bsSolid);
 }
 
 void TControlCanvas::EndPaint() {

@@ -9,6 +9,7 @@
 #include "framework/win/graphics/Brush.h"
 #include "framework/win/graphics/ColorConversion.h"
 #include "framework/win/graphics/Font.h"
+#include "framework/win/graphics/OffscreenBuffer.h"
 #include "framework/win/windowing/ControlCanvas.h"
 #include "framework/win/windowing/MouseHover.h"
 #include "framework/win/windowing/WindowClasses.h"
@@ -304,6 +305,7 @@ void TWinControl::WMNCDestroy(TMessage& Message) {
     ::SetWindowLongPtrA(FHandle.Get(), GWLP_USERDATA, 0);
     TMouseHover::LeftWindow(this);
     FTrackingMouse = false;
+    FPaintBuffer.reset();
     FHandle.Forget();
 }
 

@@ -24,6 +24,7 @@
 #include <vector>
 
 class TBrush;
+class TOffscreenBuffer;
 
 using TKeyEvent = TEvent<TObject* /*Sender*/, WORD& /*Key*/, TShiftState>;
 using TKeyPressEvent = TEvent<TObject* /*Sender*/, char& /*Key*/>;
@@ -90,8 +91,10 @@ public:
     // into an off-screen buffer of the client size and puts that on the screen in one BitBlt, and
     // WM_ERASEBKGND erases nothing (a control that is not csOpaque gets its background laid in the buffer).
     // A WM_PAINT that brings its own DC (PaintTo, WM_PRINTCLIENT) is painted straight into that DC.
+    // The buffer lives from paint to paint while the client size stays, since making a memory DC and bitmap
+    // costs more than a whole paint of a small control; it goes with the window.
     bool DoubleBuffered() const { return FDoubleBuffered; }
-    void SetDoubleBuffered(bool Value) { FDoubleBuffered = Value; }
+    void SetDoubleBuffered(bool Value);
 
     // A band of the control's colour inside the window's frame, outside the client area.
     int BorderWidth() const { return FBorderWidth; }
@@ -219,4 +222,5 @@ private:
     std::unique_ptr<TBrush> FBrush;
     bool FTrackingMouse = false;
     bool FDoubleBuffered = false;
+    std::unique_ptr<TOffscreenBuffer> FPaintBuffer; // while double-buffered and the window lives
 };

@@ -69,9 +69,15 @@ void TWinControl::WMPaint(TMessage& Message) {
 void TWinControl::PaintBuffered() {
     TPaintDC Paint(FHandle.Get());
     const TRect Client = ClientRect();
-    TOffscreenBuffer Buffer(Paint.Handle(), Client.Width(), Client.Height());
-    PaintContents(Buffer.DC());
-    Buffer.CopyTo(Paint.Handle());
+    if (!FPaintBuffer || !FPaintBuffer->Fits(Client.Width(), Client.Height()))
+        FPaintBuffer = std::make_unique<TOffscreenBuffer>(Paint.Handle(), Client.Width(), Client.Height());
+    PaintContents(FPaintBuffer->DC());
+    FPaintBuffer->CopyTo(Paint.Handle());
+}
+
+void TWinControl::SetDoubleBuffered(bool Value) {
+    FDoubleBuffered = Value;
+    if (!Value) FPaintBuffer.reset();
 }
 
 // A double-buffered control had nothing erased before it paints, so one that does not cover its whole area

@@ -78,6 +78,29 @@ TEST(Font, AssignAndLogFontCopyEveryAttribute) {
     EXPECT_EQ(FromLog.Pitch(), fpFixed);
 }
 
+// A canvas is given its control's font on every paint: copying a font that looks the same must not make a
+// new HFONT, and a copy that only recolours it must still tell the canvas.
+TEST(Font, AssigningTheSameFaceKeepsTheHandle) {
+    TFont Source;
+    Source.SetName("Tahoma");
+    TFont Copy;
+    Copy.Assign(Source);
+    const HFONT First = Copy.Handle();
+    int Changes = 0;
+    Copy.OnChange = [&](TObject*) { ++Changes; };
+    Copy.Assign(Source);
+    EXPECT_EQ(Changes, 0);
+    Source.SetColor(clMaroon);
+    Copy.Assign(Source);
+    EXPECT_EQ(Changes, 1);
+    EXPECT_EQ(Copy.Color(), clMaroon);
+    EXPECT_EQ(Copy.Handle(), First);
+    Source.SetStyle({fsBold});
+    Copy.Assign(Source);
+    EXPECT_EQ(Changes, 2);
+    EXPECT_NE(Copy.Handle(), First);
+}
+
 TEST(Font, PublishesWhatDescriptionsSet) {
     TFont Font;
     SetPropValue(Font, "Name", "Tahoma");
