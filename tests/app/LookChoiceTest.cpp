@@ -7,9 +7,12 @@
 #include "tests/support/ScratchFolder.h"
 
 #include "app/CLSettings.h"
+#include "app/FindBox.h"
 #include "app/LookChoice.h"
 #include "framework/core/Properties.h"
 #include "framework/win/menus/MenuItem.h"
+#include "skin/controls/Vskbutton.h"
+#include "skin/controls/Vskpopupmenu.h"
 #include "skin/frame/Vskform.h"
 #include "skin/frame/Vsktitlebarmenu.h"
 #include "skin/themes/Vskmgr.h"
@@ -47,16 +50,16 @@ protected:
             CollectStyles(Each, styles, themes);
         }
     }
-    std::set<std::int64_t> Styles() const {
+    static std::set<std::int64_t> Styles(const TComponent& Root) {
         std::set<std::int64_t> styles;
         std::set<TPersistent*> themes;
-        CollectStyles(*m_pForm, styles, themes);
+        CollectStyles(Root, styles, themes);
         return styles;
     }
-    std::set<TPersistent*> Themes() const {
+    static std::set<TPersistent*> Themes(const TComponent& Root) {
         std::set<std::int64_t> styles;
         std::set<TPersistent*> themes;
-        CollectStyles(*m_pForm, styles, themes);
+        CollectStyles(Root, styles, themes);
         return themes;
     }
     std::unique_ptr<TBitmap> Picture() const {
@@ -82,7 +85,7 @@ TEST_F(LookChoiceTest, EachLookReachesTheWholeWindowAtOnceAndIsRemembered) {
     for (int nStyle = MacOS; nStyle <= BlueGlass; ++nStyle) {
         look.Items(nStyle - 1)->Click();
         PumpMessages();
-        EXPECT_EQ(Styles(), (std::set<std::int64_t>{nStyle})) << TvskUIStyleInfo.Names[nStyle];
+        EXPECT_EQ(Styles(*m_pForm), (std::set<std::int64_t>{nStyle})) << TvskUIStyleInfo.Names[nStyle];
         EXPECT_TRUE(look.Items(nStyle - 1)->Checked());
         EXPECT_EQ(ReadSetting("Look", "Style", ""), TvskUIStyleInfo.Names[nStyle]);
         std::unique_ptr<TBitmap> picture = Picture();
@@ -99,11 +102,30 @@ TEST_F(LookChoiceTest, EachLookReachesTheWholeWindowAtOnceAndIsRemembered) {
     delete m_pForm;
     m_pForm = nullptr;
     Open();
-    EXPECT_EQ(Styles(), (std::set<std::int64_t>{WinXP})) << "the next start shows the look chosen";
+    EXPECT_EQ(Styles(*m_pForm), (std::set<std::int64_t>{WinXP})) << "the next start shows the look chosen";
     EXPECT_TRUE(LookMenu().Items(WinXP - 1)->Checked());
 }
 
-TEST_F(LookChoiceTest, ThemeFileIsUsedByTheWholeWindowAndABrokenOneKeepsTheLook) {
+// A window of its own, so that the look is tried whatever the main window's description holds: a skinned frame,
+// a skinned button on it, and a find box the window owns with skinned components of its own.
+struct TLookHost {
+    TLookHost() : pForm(std::make_unique<TForm>(Application)) {
+        auto* sfHost = new TvskForm(pForm.get());
+        auto* pButton = new TvskButton(pForm.get());
+        pButton->SetParent(sfHost);
+        new TfmFind(pForm.get());
+        pMenu = new TvskPopupMenu(pForm.get());
+        pLook = new TLookChoice(pForm.get());
+        pLook->AddMenu(*pMenu->Items(), 0);
+    }
+    TMenuItem& ThemeFileItem() const { return *pMenu->Items()->Items(0)->Items(kThemeFileItem); }
+
+    std::unique_ptr<TForm> pForm;
+    TvskPopupMenu* pMenu;
+    TLookChoice* pLook;
+};
+
+TEST_F(LookChoiceTest, ThemeFileIsUsedByEverySkinnedComponentAndABrokenOneKeepsTheLook) {
     TScratchFolder folder;
     const std::string sTheme = folder.File("green.vsk");
     TvskThemeFileWriter writer(sTheme);
@@ -112,19 +134,17 @@ TEST_F(LookChoiceTest, ThemeFileIsUsedByTheWholeWindowAndABrokenOneKeepsTheLook)
     const std::string sBroken = folder.File("broken.vsk");
     WriteBytes(sBroken, Pattern(300));
 
-    if (!OpenSkinned()) GTEST_SKIP() << kNoSkinnedFrame;
-    TLookChoice& look = *m_pForm->Look();
-    std::string sOffered;
+    TLookHost host;
+    TLookChoice& look = *host.pLook;
     look.ChooseThemeFile = [&](std::string& sPath) {
-        sOffered = sPath;
         sPath = sTheme;
         return true;
     };
-    LookMenu().Items(kThemeFileItem)->Click();
-    EXPECT_EQ(Styles(), (std::set<std::int64_t>{FromThemeFile}));
+    host.ThemeFileItem().Click();
+    EXPECT_EQ(Styles(*host.pForm), (std::set<std::int64_t>{FromThemeFile}));
     ASSERT_NE(look.ThemeFile(), nullptr);
-    EXPECT_EQ(Themes(), (std::set<TPersistent*>{look.ThemeFile()}));
-    EXPECT_TRUE(LookMenu().Items(kThemeFileItem)->Checked());
+    EXPECT_EQ(Themes(*host.pForm), (std::set<TPersistent*>{look.ThemeFile()}));
+    EXPECT_TRUE(host.ThemeFileItem().Checked());
     EXPECT_EQ(ReadSetting("Look", "ThemeFile", ""), sTheme);
 
     EXPECT_FALSE(look.SetThemeFile(sBroken));
@@ -133,19 +153,20 @@ TEST_F(LookChoiceTest, ThemeFileIsUsedByTheWholeWindowAndABrokenOneKeepsTheLook)
                                            " could not be read: Invalid skin file for VanSkin!\nThe window keeps its look.");
     EXPECT_FALSE(look.SetThemeFile(folder.File("missing.vsk")));
     EXPECT_EQ(m_boxes.Boxes().size(), 2u);
-    EXPECT_EQ(Styles(), (std::set<std::int64_t>{FromThemeFile}));
-    EXPECT_EQ(Themes(), (std::set<TPersistent*>{look.ThemeFile()}));
+    EXPECT_EQ(Styles(*host.pForm), (std::set<std::int64_t>{FromThemeFile}));
+    EXPECT_EQ(Themes(*host.pForm), (std::set<TPersistent*>{look.ThemeFile()}));
     EXPECT_EQ(look.ThemeFile()->ThemeFile(), sTheme);
 
-    delete m_pForm;
-    m_pForm = nullptr;
-    Open();
-    EXPECT_EQ(Styles(), (std::set<std::int64_t>{FromThemeFile})) << "the theme file comes back at the next start";
-    EXPECT_EQ(m_pForm->Look()->ThemeFile()->ThemeFile(), sTheme);
+    TLookHost next;
+    next.pLook->Restore();
+    EXPECT_EQ(Styles(*next.pForm), (std::set<std::int64_t>{FromThemeFile})) << "the theme file comes back at the next start";
+    EXPECT_EQ(next.pLook->ThemeFile()->ThemeFile(), sTheme);
+    EXPECT_TRUE(next.ThemeFileItem().Checked());
 
-    LookMenu().Items(DeepBlue - 1)->Click();
-    EXPECT_EQ(Styles(), (std::set<std::int64_t>{DeepBlue}));
-    EXPECT_EQ(Themes(), (std::set<TPersistent*>{nullptr})) << "the theme file is let go";
+    look.SetStyle(DeepBlue);
+    EXPECT_EQ(Styles(*host.pForm), (std::set<std::int64_t>{DeepBlue}));
+    EXPECT_EQ(Themes(*host.pForm), (std::set<TPersistent*>{nullptr})) << "the theme file is let go";
+    EXPECT_EQ(look.ThemeFile(), nullptr);
 }
 
 TEST_F(LookChoiceTest, QuotedCaseOptionSitsInTheControlBoxMenu) {
