@@ -1,6 +1,7 @@
 #include "demo/gallery/ButtonsPage.h"
 
-#include "framework/win/controls/Label.h"
+#include "demo/gallery/StateColumns.h"
+
 #include "framework/win/forms/Form.h"
 #include "framework/win/graphics/Picture.h"
 #include "skin/controls/Vskbutton.h"
@@ -13,9 +14,6 @@
 #include <functional>
 
 namespace {
-
-enum TColumn { colNormal, colHot, colPressed, colFocused, colDisabled, ColumnCount };
-constexpr std::array<const char*, ColumnCount> ColumnNames{"normal", "pointer over", "pressed", "focused", "disabled"};
 
 constexpr int Margin = 12;
 constexpr int LabelHeight = 18;
@@ -90,19 +88,13 @@ const std::array<TMaker, RowCount> Rows{
     },
 };
 
-TWinControl* GCells[RowCount][ColumnCount];
+TWinControl* GCells[RowCount][StateColumnCount];
 
 void Build(TForm& Form, TvskUIStyle Style) {
     Form.SetColor(GetInsideThemeColor(Style, VSK_THEME_FORM_BACKGROUND_COLOR));
-    for (int Column = 0; Column < ColumnCount; ++Column) {
-        auto* Label = new TLabel(&Form);
-        Label->SetParent(&Form);
-        Label->SetTransparent(true);
-        Label->SetCaption(ColumnNames[Column]);
-        Label->SetBounds(Margin + Column * ColumnWidth, Margin, ColumnWidth, LabelHeight);
-    }
+    AddStateColumnLabels(Form, Margin, Margin, ColumnWidth, LabelHeight);
     for (int Row = 0; Row < RowCount; ++Row)
-        for (int Column = 0; Column < ColumnCount; ++Column) {
+        for (int Column = 0; Column < StateColumnCount; ++Column) {
             TWinControl* Cell = Rows[Row](Form, Style);
             // Radio buttons of one column form a group of their own, so that every column shows one checked.
             if (auto* Radio = dynamic_cast<TvskRadioButton*>(Cell)) {
@@ -138,5 +130,5 @@ void Pose(TForm& Form, TvskUIStyle, void (*Shoot)(TForm& Form, const char* Suffi
 
 } // namespace
 
-const TGalleryPage ButtonsPage{"buttons", 2 * Margin + ColumnCount * ColumnWidth,
+const TGalleryPage ButtonsPage{"buttons", 2 * Margin + StateColumnCount * ColumnWidth,
                                2 * Margin + LabelHeight + RowCount * RowHeight, Build, Pose};

@@ -6,10 +6,11 @@
 #include "demo/gallery/PanelsPage.h"
 #include "demo/gallery/PlainPage.h"
 #include "demo/gallery/ProgressPage.h"
+#include "demo/gallery/ScrollPage.h"
 
 std::span<const TGalleryPage> GalleryPages() {
     static const TGalleryPage Pages[] = {
-        PlainPage, FramePage, ButtonsPage, PanelsPage, ProgressPage, GroupsPage,
+        PlainPage, FramePage, ButtonsPage, PanelsPage, ProgressPage, GroupsPage, ScrollPage,
     };
     return Pages;
 }

@@ -177,7 +177,7 @@ void TvskCustomButton::Paint() {
 // A loose button (no parent to show through) fills with its colour even when transparent.
 void TvskCustomButton::PaintBackground(TCanvas& Canvas) {
     if (FTransparent && Parent()) {
-        DoTrans(Canvas, *this);
+        FBackdrop.Draw(Canvas, *this);
         return;
     }
     Canvas.Brush().SetStyle(bsSolid);
@@ -211,6 +211,11 @@ void TvskCustomButton::PaintFocus(TCanvas& Canvas) {
     Canvas.DrawFocusRect(TRect(Margin, Margin, ClientWidth() - Margin, ClientHeight() - Margin));
 }
 
+void TvskCustomButton::InvalidateState() {
+    FBackdrop.KeepForNextPaint();
+    Invalidate();
+}
+
 // Mouse ------------------------------------------------------------------------------------------------
 
 void TvskCustomButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
@@ -224,7 +229,7 @@ void TvskCustomButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, 
                 // A form that cannot take the focus now still lets the button be pressed.
             }
         }
-        Invalidate();
+        InvalidateState();
     }
     inherited::MouseDown(Button, Shift, X, Y);
 }
@@ -250,7 +255,7 @@ void TvskCustomButton::MouseMove(TShiftState Shift, int X, int Y) {
     if (!FMouseOn && !FMouseDown) return;
     FMouseOn = false;
     ReleaseHold();
-    Invalidate();
+    InvalidateState();
 }
 
 void TvskCustomButton::ReleaseHold() {
@@ -261,7 +266,7 @@ void TvskCustomButton::ReleaseHold() {
 void TvskCustomButton::Click() {
     if (FMouseDown) {
         ReleaseHold();
-        Invalidate();
+        InvalidateState();
     }
     if (TCustomForm* Form = GetParentForm()) Form->SetModalResult(FModalResult);
     inherited::Click();
@@ -271,7 +276,7 @@ void TvskCustomButton::CMMouseEnter(TMessage& Message) {
     inherited::WndProc(Message);
     if (PointerParam<TControl>(Message.LParam) != this || ComponentState().Contains(csDesigning)) return;
     FMouseOn = true;
-    Invalidate();
+    InvalidateState();
     OnMouseEnter(this);
 }
 
@@ -280,7 +285,7 @@ void TvskCustomButton::CMMouseLeave(TMessage& Message) {
     if (PointerParam<TControl>(Message.LParam) != this) return;
     FMouseOn = false;
     ReleaseHold();
-    Invalidate();
+    InvalidateState();
     OnMouseExit(this);
 }
 
@@ -290,7 +295,7 @@ void TvskCustomButton::WMCaptureChanged(TMessage& Message) {
     if (reinterpret_cast<HWND>(Message.LParam) == (HandleAllocated() ? Handle() : nullptr)) return;
     if (!FMouseDown && !FTimer) return;
     ReleaseHold();
-    Invalidate();
+    InvalidateState();
 }
 
 // Keyboard ---------------------------------------------------------------------------------------------
@@ -304,7 +309,7 @@ bool IsPressKey(WPARAM Key) {
 void TvskCustomButton::WMKeyDown(TMessage& Message) {
     if (IsPressKey(Message.WParam) && Focused() && Enabled()) {
         FMouseDown = true;
-        Invalidate();
+        InvalidateState();
     }
     inherited::WndProc(Message);
 }
@@ -314,7 +319,7 @@ void TvskCustomButton::WMKeyUp(TMessage& Message) {
     inherited::WndProc(Message);
     if (!Clicks) return;
     FMouseDown = false;
-    Invalidate();
+    InvalidateState();
     Click();
 }
 
@@ -342,7 +347,7 @@ void TvskCustomButton::RecomputeActive(const TWinControl* Focused) {
     const bool Active = dynamic_cast<const TvskCustomButton*>(Focused) ? Focused == this : FDefault;
     if (Active == FActive) return;
     FActive = Active;
-    Invalidate();
+    InvalidateState();
 }
 
 void TvskCustomButton::CMFocusChanged(TMessage& Message) {
@@ -360,7 +365,7 @@ void TvskCustomButton::WMFocus(TMessage& Message) {
     inherited::WndProc(Message);
     FFocused = Message.Msg == WM_SETFOCUS;
     if (!FFocused) ReleaseHold();
-    Invalidate();
+    InvalidateState();
 }
 
 // State changes ----------------------------------------------------------------------------------------
@@ -369,11 +374,13 @@ void TvskCustomButton::CMEnabledChanged(TMessage& Message) {
     inherited::WndProc(Message);
     if (!Enabled()) ReleaseHold();
     EnableChanged();
-    Invalidate();
+    InvalidateState();
 }
 
+// Whatever lay behind a hidden button may have changed by the time it shows again.
 void TvskCustomButton::CMVisibleChanged(TMessage& Message) {
     inherited::WndProc(Message);
+    FBackdrop.Drop();
     if (Visible()) return;
     FMouseOn = false;
     ReleaseHold();

@@ -17,6 +17,7 @@
 #include "framework/win/graphics/Bitmap.h"
 #include "framework/win/graphics/Canvas.h"
 #include "framework/win/windowing/CustomControl.h"
+#include "skin/controls/Vskbackdrop.h"
 #include "skin/controls/Vskfacecache.h"
 #include "skin/themes/Vskfaces.h"
 #include "skin/themes/Vskthemed.h"
@@ -114,6 +115,8 @@ protected:
 
 private:
     void PaintBackground(TCanvas& Canvas);
+    // Repaints for a change of the button's own state, which leaves what lies behind it as it was.
+    void InvalidateState();
     void StartRepeat();
     void RepeatTick(TObject* Sender);
     void ReleaseHold();
@@ -155,4 +158,5 @@ private:
     // The style's faces by state, cut at the last style application.
     std::array<TBitmap, VskFaceStateCount> FFaces;
     TvskFaceCache FFaceCache;
+    TvskBackdrop FBackdrop;
 };

@@ -1,5 +1,5 @@
-// Many forms holding every skinned control, each created, laid out, painted in every state worth painting and
-// destroyed: every handle the controls take comes back.
+// Many forms holding every skinned control, each created, laid out, scrolled, painted in every state worth
+// painting and destroyed: every handle the controls take comes back.
 #include "tests/skin/controls/SkinControlFixture.h"
 #include "tests/support/HandleSnapshot.h"
 #include "tests/support/Messages.h"
@@ -9,9 +9,13 @@
 #include "skin/controls/Vskcheckbox.h"
 #include "skin/controls/Vskimagebutton.h"
 #include "skin/controls/Vskimagepanel.h"
+#include "skin/controls/Vsklistview.h"
+#include "skin/controls/Vskmemo.h"
 #include "skin/controls/Vskpanel.h"
+#include "skin/controls/Vskscrollbar.h"
 #include "skin/controls/Vskstatusbar.h"
 #include "skin/controls/Vsktoolbarspeedbutton.h"
+#include "skin/controls/Vsktrackbar.h"
 #include "skin/themes/Vskpublic.h"
 
 namespace {
@@ -26,9 +30,47 @@ T* Put(TForm& Form, TWinControl& Parent, int Left, int Top) {
     return Control;
 }
 
+TvskScrollBar* PutBar(TForm& Form, TvskUIStyle Style, TvskProgressBarOrientation Axis, int Left, int Top) {
+    auto* Bar = Put<TvskScrollBar>(Form, Form, Left, Top);
+    Bar->SetUIStyle(Style);
+    Bar->SetOrientation(Axis);
+    return Bar;
+}
+
+// A list view and a memo with both skinned bars, scrolled from either side, and a bar left paging: what the
+// scroll family holds (bitmaps of the thumb, the paging timer, the bars' references to their hosts) must
+// all go with the form.
+void BuildAndScrollHosts(TForm& Form, TvskUIStyle Style) {
+    auto* Bar = PutBar(Form, Style, vskHorizontal, 250, 160);
+    Bar->SetWidth(120);
+    Bar->TrackBar().Perform(WM_LBUTTONDOWN, MK_LBUTTON, PointToLParam({Bar->TrackBar().Width() - 2, 2}));
+    PutBar(Form, Style, vskVertical, 380, 0)->SetHeight(120);
+
+    auto* List = Put<TvskListView>(Form, Form, 0, 200);
+    List->SetUIStyle(Style);
+    List->SetBounds(0, 200, 150, 60);
+    List->SetViewStyle(vsReport);
+    List->Columns()->Add()->SetWidth(300);
+    for (int Row = 0; Row < 8; ++Row)
+        List->Items()->Add()->SetCaption("DSPJOB");
+    List->SetVScrollBar(Put<TvskScrollBar>(Form, Form, 0, 0));
+    List->SetHScrollBar(Put<TvskScrollBar>(Form, Form, 0, 0));
+    List->VScrollBar()->SetPosition(5);
+    List->Perform(WM_VSCROLL, SB_LINEDOWN, 0);
+
+    auto* Memo = Put<TvskMemo>(Form, Form, 160, 200);
+    Memo->SetUIStyle(Style);
+    Memo->SetBounds(160, 200, 150, 60);
+    Memo->SetText("CRTLIB LIB(QGPL)\r\nCRTLIB\r\nCRTLIB\r\nCRTLIB\r\nCRTLIB\r\nCRTLIB\r\nCRTLIB\r\nCRTLIB");
+    Memo->SetVScrollBar(Put<TvskScrollBar>(Form, Form, 0, 0));
+    Memo->SetHScrollBar(Put<TvskScrollBar>(Form, Form, 0, 0));
+    Memo->VScrollBar()->SetPosition(2);
+}
+
 void BuildAndPaintEveryControl(TvskUIStyle Style) {
     TForm Form(nullptr);
     Form.SetBounds(0, 0, 400, 300);
+    BuildAndScrollHosts(Form, Style);
     auto* Panel = Put<TvskPanel>(Form, Form, 0, 0);
     Panel->SetUIStyle(Style);
     Panel->SetAlign(alTop);
