@@ -1,10 +1,10 @@
 #include "demo/gallery/FramePage.h"
 
+#include "demo/gallery/GalleryMenus.h"
+
 #include "framework/win/forms/Application.h"
 #include "framework/win/forms/Form.h"
 #include "framework/win/menus/MainMenu.h"
-#include "framework/win/menus/MenuItem.h"
-#include "framework/win/menus/ShortCuts.h"
 #include "skin/controls/Vskpopupmenu.h"
 #include "skin/frame/Vskform.h"
 
@@ -17,31 +17,23 @@ constexpr int PageHeight = 240;
 constexpr TPoint MenuPlace{60, 90}; // where the right click happens, in the form's client area
 constexpr UINT MenuSettleTime = 200;
 
-TMenuItem* AddItem(TComponent& Owner, TMenuItem& Parent, const std::string& Caption, TShortCut Key = scNone) {
-    auto* Item = new TMenuItem(&Owner);
-    Item->SetCaption(Caption);
-    Item->SetShortCut(Key);
-    Parent.Add(Item);
-    return Item;
-}
-
 void BuildMainMenu(TForm& Form, TvskForm& Skin) {
     auto* Menu = new TMainMenu(&Form);
     for (const char* Caption : {"&File", "&Edit", "&View", "&Help"})
-        AddItem(Form, *AddItem(Form, *Menu->Items(), Caption), "Item");
+        AddMenuItem(Form, *AddMenuItem(Form, *Menu->Items(), Caption), "Item");
     Skin.SetMenu(Menu);
 }
 
 void BuildPopupMenu(TForm& Form, TvskForm& Skin, TvskUIStyle Style) {
     auto* Menu = new TvskPopupMenu(&Form);
     Menu->SetUIStyle(Style);
-    AddItem(Form, *Menu->Items(), "&Open", ShortCut('O', TShiftState{ssCtrl}));
-    AddItem(Form, *Menu->Items(), "&Save", ShortCut('S', TShiftState{ssCtrl}));
-    AddItem(Form, *Menu->Items(), TMenuItem::LineCaption);
-    AddItem(Form, *Menu->Items(), "Word &wrap")->SetChecked(true);
-    AddItem(Form, *Menu->Items(), "&Print")->SetEnabled(false);
-    AddItem(Form, *Menu->Items(), TMenuItem::LineCaption);
-    AddItem(Form, *Menu->Items(), "E&xit");
+    AddMenuItem(Form, *Menu->Items(), "&Open", ShortCut('O', TShiftState{ssCtrl}));
+    AddMenuItem(Form, *Menu->Items(), "&Save", ShortCut('S', TShiftState{ssCtrl}));
+    AddMenuItem(Form, *Menu->Items(), TMenuItem::LineCaption);
+    AddMenuItem(Form, *Menu->Items(), "Word &wrap")->SetChecked(true);
+    AddMenuItem(Form, *Menu->Items(), "&Print")->SetEnabled(false);
+    AddMenuItem(Form, *Menu->Items(), TMenuItem::LineCaption);
+    AddMenuItem(Form, *Menu->Items(), "E&xit");
     Skin.SetPopupMenu(Menu);
 }
 

@@ -39,7 +39,8 @@ void Shoot(TForm& Form, const char* Pose) {
 }
 
 void ShowPage(const TGalleryPage& Page, TvskUIStyle Style) {
-    auto Form = std::make_unique<TForm>(Application);
+    // Made as the application makes its forms: the page on the screen is the main form (an MDI frame must be).
+    std::unique_ptr<TForm> Form(Application->CreateForm<TForm>());
     Form->SetCaption(std::string(Page.Name) + " - " + TvskUIStyleInfo.Names[Style]);
     Form->SetBounds(WindowLeft, WindowTop, Page.ClientWidth, Page.ClientHeight);
     Form->SetClientWidth(Page.ClientWidth);

@@ -8,6 +8,7 @@
 #include "skin/controls/Vskimagebutton.h"
 #include "skin/controls/Vskimagepanel.h"
 #include "skin/controls/Vsklistview.h"
+#include "skin/controls/Vskmainmenu.h"
 #include "skin/controls/Vskmemo.h"
 #include "skin/controls/Vskmsnpopform.h"
 #include "skin/controls/Vskpanel.h"
@@ -16,6 +17,7 @@
 #include "skin/controls/Vskstatusbar.h"
 #include "skin/controls/Vsktoolbarspeedbutton.h"
 #include "skin/controls/Vsktrackbar.h"
+#include "skin/frame/Vskmdiform.h"
 
 void RegisterSkinControlClasses() {
     RegisterClasses({&TvskButton::StaticClassInfo(), &TvskArrowButton::StaticClassInfo(),
@@ -27,5 +29,6 @@ void RegisterSkinControlClasses() {
                      &TvskScrollBar::StaticClassInfo(), &TvskScrollTrackBar::StaticClassInfo(),
                      &TvskListView::StaticClassInfo(), &TvskMemo::StaticClassInfo(),
                      &TvskGroupBox::StaticClassInfo(), &TvskCheckGroup::StaticClassInfo(),
-                     &TvskRadioGroup::StaticClassInfo()});
+                     &TvskRadioGroup::StaticClassInfo(), &TvskMainMenu::StaticClassInfo(),
+                     &TvskMDIForm::StaticClassInfo()});
 }

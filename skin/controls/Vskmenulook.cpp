@@ -151,12 +151,17 @@ void TvskMenuLook::DrawGlyph(const TMenuItem& Item, TCanvas& Canvas, const TRect
         Images->Draw(Canvas, Rect.left + GlyphOrigin.x, Rect.top + GlyphOrigin.y, Item.ImageIndex(), Item.Enabled());
 }
 
-TvskCheckMarks::TvskCheckMarks() {
-    if (GCheckMarkUsers++ > 0) return;
-    GCheckMarks = std::make_unique<TImageList>(nullptr);
+std::unique_ptr<TImageList> VskMakeCheckMarkList(TComponent* Owner) {
+    auto List = std::make_unique<TImageList>(Owner);
     TBitmap Mark;
     Mark.LoadFromResourceName(::GetModuleHandleA(nullptr), CheckMarkResource);
-    GCheckMarks->AddMasked(Mark, CheckMarkMaskColor);
+    List->AddMasked(Mark, CheckMarkMaskColor);
+    return List;
+}
+
+TvskCheckMarks::TvskCheckMarks() {
+    if (GCheckMarkUsers++ > 0) return;
+    GCheckMarks = VskMakeCheckMarkList(nullptr);
 }
 
 TvskCheckMarks::~TvskCheckMarks() {

@@ -7,9 +7,11 @@
 #include "framework/win/graphics/Geometry.h"
 #include "skin/themes/Vskthemetables.h"
 
+#include <memory>
 #include <string>
 
 class TCanvas;
+class TComponent;
 class TImageList;
 class TMenuItem;
 class TvskThemeSource;
@@ -59,6 +61,9 @@ private:
     void DrawGlyph(const TMenuItem& Item, TCanvas& Canvas, const TRect& Rect, const TImageList* Images,
                    const TImageList& CheckMarks) const;
 };
+
+// A new image list holding the check mark of skinned menus (the "MENU_CHECKED" bitmap, white see-through).
+std::unique_ptr<TImageList> VskMakeCheckMarkList(TComponent* Owner);
 
 // The check mark all skinned menus share: made from the "MENU_CHECKED" bitmap when the first menu needs it
 // and freed with the last one, so that no image list outlives the menus.

@@ -1,55 +1,13 @@
 #include "skin/controls/Vskpopupmenu.h"
 
 #include "framework/core/Properties.h"
-#include "skin/controls/Vskmenu.h"
 
 VSK_IMPLEMENT_CLASS(TvskPopupMenu)
 
-void TvskPopupMenu::Publish(TPublisher<TvskPopupMenu>& p) {
-    using T = TvskPopupMenu;
-    p.Bool("OwnerDraw", &T::OwnerDraw, &T::SetOwnerDraw).Stored(false);
-    p.Int("MenuItemHeight", &T::MenuItemHeight, &T::SetHeight);
-    p.Int("SeparatorHeight", &T::SeparatorHeight, &T::SetSeparatorHeight);
-    p.Int("BarWidth", &T::BarWidth, &T::SetBarWidth);
-    p.Color("BarColor", &T::BarColor, &T::SetBarColor);
-    p.Color("Color", &T::Color, &T::SetColor);
-    p.Color("SeparatorColor", &T::SeparatorColor, &T::SetSeparatorColor);
-    p.Color("SelectedBorderColor", &T::SelectedBorderColor, &T::SetSelectedBorderColor);
-    p.Color("SelectedColor", &T::SelectedColor, &T::SetSelectedColor);
-    p.Color("SelectedFontColor", &T::SelectedFontColor, &T::SetSelectedFontColor);
-    p.Color("FontColor", &T::FontColor, &T::SetFontColor);
-    p.Color("BorderColor", &T::BorderColor, &T::SetBorderColor);
-    p.Bool("FlatMenu", &T::FlatMenu, &T::SetFlatMenu).Default(false);
-    p.Str("FontName", &T::FontName, &T::SetFontName);
-    p.Int("FontSize", &T::FontSize, &T::SetFontSize).Default(TvskMenuLook::InitialFontSize);
-    p.Int("FontCharset", &T::FontCharset, &T::SetFontCharset).Default(TvskMenuLook::InitialFontCharset);
-    p.Bool("UseSystemFont", &T::UseSystemFont, &T::SetUseSystemFont).Default(true);
-}
+void TvskPopupMenu::Publish(TPublisher<TvskPopupMenu>&) {} // the look comes from TvskSkinnedMenu
 
 TvskPopupMenu::TvskPopupMenu(TComponent* AOwner) : inherited(AOwner) {
-    TPopupMenu::SetOwnerDraw(true);
     ApplyStartUpStyle();
-}
-
-void TvskPopupMenu::ApplyUIStyle(const TvskThemeSource& Theme) {
-    FLook.Apply(UIStyle(), Theme);
-}
-
-void TvskPopupMenu::MenuAdded() {
-    TMenuMeasureItemEvent Measure;
-    Measure.Bind(this, &TvskPopupMenu::MeasureItem);
-    TMenuDrawItemEvent Draw;
-    Draw.Bind(this, &TvskPopupMenu::DrawItem);
-    for (int Index = 0; Index < Items()->Count(); ++Index)
-        Menu_SetItemEvent(*Items()->Items(Index), Measure, Draw);
-}
-
-void TvskPopupMenu::MeasureItem(TObject* Sender, TCanvas* Canvas, int& Width, int& Height) {
-    FLook.MeasureItem(*static_cast<TMenuItem*>(Sender), *Canvas, Width, Height);
-}
-
-void TvskPopupMenu::DrawItem(TObject* Sender, TCanvas* Canvas, const TRect& Rect, bool Selected) {
-    FLook.DrawItem(*static_cast<TMenuItem*>(Sender), *Canvas, Rect, Selected, Images(), FCheckMarks.List());
 }
 
 void TvskPopupMenu::Loaded() {

@@ -1,7 +1,6 @@
 #include "skin/frame/Vskform.h"
 
 #include "framework/core/Properties.h"
-#include "framework/win/controls/ToolButton.h"
 #include "framework/win/forms/Application.h"
 #include "framework/win/forms/Form.h"
 #include "framework/win/graphics/Bitmap.h"
@@ -12,8 +11,7 @@
 #include "framework/win/menus/MainMenu.h"
 #include "framework/win/windowing/SizeConstraints.h"
 #include "skin/frame/Vskformborder.h"
-#include "skin/frame/Vskformkeys.h"
-#include "skin/frame/Vskformmenubar.h"
+#include "skin/frame/Vskframewindow.h"
 #include "skin/frame/Vsktitlebarmenu.h"
 #include "skin/frame/Vskwindowstate.h"
 #include "skin/themes/Vskpublic.h"
@@ -27,32 +25,11 @@ namespace {
 constexpr int MinFormHeight = 50;
 constexpr int MinFormWidth = 125;
 constexpr int InitialMenuBarHeight = 22;
-constexpr DWORD CaptionBits = WS_CAPTION;
-// Recompute the frame, and nothing else.
-constexpr UINT FrameChangedFlags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED;
 constexpr const char* PanelSelfMessage = "Sorry, you can't select the Form assign to FormPanel property";
 constexpr const char* SystemMenuMessageName = "VantrelSkinnedSystemMenu";
 
-// File themes mark dark menu bars in their control font colour entry.
-constexpr TColor BlueMenuBarMark = 0x20000;
-constexpr TColor BlueMenuBarColor = 0xAC5B3B;
-constexpr TColor SteelMenuBarMark = 0x30000;
-constexpr TColor SteelMenuBarColor = 0x996733;
-
 constexpr const char* MacOSBackgroundResource = "MACOS_FORM_BACKGROUND";
 constexpr const char* ProteinBackgroundResource = "PROTEIN_FORM_BACKGROUND";
-
-// A window shown maximized at creation, once restored, goes back to where it was designed; shared by all
-// skinned forms, as MDI children share one frame.
-bool MDIChildScrolled = false;
-
-void SetCaptionBits(HWND Window, bool On) {
-    const LONG_PTR Style = ::GetWindowLongPtrA(Window, GWL_STYLE);
-    const LONG_PTR Wanted = On ? (Style | CaptionBits) : (Style & ~static_cast<LONG_PTR>(CaptionBits));
-    if (Wanted == Style) return;
-    ::SetWindowLongPtrA(Window, GWL_STYLE, Wanted);
-    ::SetWindowPos(Window, nullptr, 0, 0, 0, 0, FrameChangedFlags);
-}
 
 // Border styles whose frame the skinned frame can stand in for keep their own; the others become dialogs.
 TFormBorderStyle SkinnedBorderStyle(TFormBorderStyle Style) {
@@ -128,7 +105,7 @@ void TvskForm::TakeOver(TCustomForm& Host) {
     Host.SetWindowProc([this](TMessage& Message) { NewParentWndProc(Message); });
     TvskFormKeys::Register(*this);
     FTookOver = true;
-    SetCaptionBits(Host.Handle(), false);
+    VskSetCaptionBits(Host.Handle(), false);
 }
 
 // Setting the caption bits again and handing the window procedure back makes the host an ordinary window.
@@ -139,12 +116,13 @@ void TvskForm::Release() {
     FHostForm->SetWindowProc(FOldWndProc);
     if (FHostForm->ComponentState().Contains(csDestroying) || !FHostForm->HandleAllocated()) return;
     ::SetWindowRgn(FHostForm->Handle(), nullptr, TRUE);
-    SetCaptionBits(FHostForm->Handle(), true);
+    VskSetCaptionBits(FHostForm->Handle(), true);
 }
 
 void TvskForm::Destroying() {
     FDestroying = true;
     if (FMenu) FMenu->RemoveFreeNotification(this);
+    VskLinkMainMenu(FMenu, this, false);
     Release();
     inherited::Destroying();
 }
@@ -259,6 +237,11 @@ void TvskForm::ApplyUIStyle(const TvskThemeSource& Theme) {
         FTitleBar->SetFileTheme(FileTheme());
         FTitleBar->SetUIStyle(UIStyle());
     }
+    if (auto* Skinned = dynamic_cast<TvskMainMenu*>(FMenu)) {
+        Skinned->SetFileTheme(FileTheme());
+        Skinned->SetUIStyle(UIStyle());
+    }
+    if (FMenuBar) FMenuBar->SetFrameStyle(UIStyle(), FileTheme());
     if (FUIStyleAutoUpdateSub) ContainerApplyUIStyle(*this, UIStyle(), FileTheme());
     if (GetMDIChild()) PlaceControl(*FHostForm, Kept);
     Invalidate();
@@ -266,12 +249,10 @@ void TvskForm::ApplyUIStyle(const TvskThemeSource& Theme) {
 }
 
 void TvskForm::ApplyMenuBarColor(const TvskThemeSource& Theme) {
-    const TColor Mark = Theme.FromFile() && FMenuBar ? Theme.Color(VSK_THEME_CONTROL_FONT_COLOR) : clNone;
-    // The dark bars of these file themes colour the bar itself and leave MenuBarColor as it is.
-    if (Mark == BlueMenuBarMark)
-        FMenuBar->SetColor(BlueMenuBarColor);
-    else if (Mark == SteelMenuBarMark)
-        FMenuBar->SetColor(SteelMenuBarColor);
+    // The dark bars of some file themes colour the bar itself and leave MenuBarColor as it is.
+    const TColor Band = FMenuBar ? VskThemeMenuBandColor(Theme) : clNone;
+    if (Band != clNone)
+        FMenuBar->SetColor(Band);
     else
         SetMenuBarColor(Color());
 }
@@ -306,8 +287,8 @@ void TvskForm::NewParentWndProc(TMessage& Message) {
     FOldWndProc(Message);
     if (Alive.expired() || FDestroying) return;
     switch (Message.Msg) {
-    case WM_ACTIVATE:
-    case WM_MDIACTIVATE: HostActivated(Message); break;
+    case WM_ACTIVATE: HostActivated(Message); break;
+    case WM_MDIACTIVATE: MDIChildActivated(Message); break;
     case WM_KEYDOWN: ProcessKeyPress(Message); break;
     case WM_SHOWWINDOW: FHostForm->SetMenu(nullptr); break;
     case CM_RECREATEWND:
@@ -325,6 +306,7 @@ void TvskForm::HostActivated(const TMessage& Message) {
         FTitleBar->SetActive(reinterpret_cast<HWND>(Message.LParam) == HostWindow());
     else
         FTitleBar->SetActive(LOWORD(Message.WParam) != WA_INACTIVE);
+    if (FMenuBar && !FTitleBar->FormActive()) FMenuBar->LeaveKeyboard();
 }
 
 void TvskForm::HostNCPaint(TMessage& Message) {
@@ -337,21 +319,20 @@ void TvskForm::HostNCPaint(TMessage& Message) {
 }
 
 void TvskForm::ReAssign() {
-    if (HWND Window = HostWindow()) SetCaptionBits(Window, false);
+    if (HWND Window = HostWindow()) VskSetCaptionBits(Window, false);
 }
 
 void TvskForm::HostResized() {
-    if (FStartMaximized) {
-        if (FHostForm->WindowState() != wsMaximized) {
-            PlaceControl(*FHostForm, FCreateBounds);
-            FStartMaximized = false;
-        }
-        MDIChildScrolled = true;
+    // A window shown maximized at creation, once restored, goes back to where it was designed.
+    if (FStartMaximized && FHostForm->WindowState() != wsMaximized) {
+        PlaceControl(*FHostForm, FCreateBounds);
+        FStartMaximized = false;
     }
     // A maximized skinned window covers the work area, never the task bar.
     if (FHostForm->WindowState() == wsMaximized && !GetMDIChild()) PlaceControl(*FHostForm, VskMaximizedBounds());
     PaintFormBorder();
     if (FTitleBar) FTitleBar->ProcessMaxBtn();
+    if (GetMDIChild()) MDIChildResized();
     RegionWindow();
 }
 
@@ -371,6 +352,7 @@ bool TvskForm::OnApplicationMessage(const MSG& Msg) {
         ::PostMessageA(HostWindow(), FSystemMenuMessage, 0, 0);
         return true;
     }
+    if (FMenuBar && FMenuBar->KeyMessage(Msg)) return true;
     if (Msg.message == WM_KEYDOWN) return ProcessKeyPress(TMessage{Msg.message, Msg.wParam, Msg.lParam, 0});
     return false;
 }
@@ -414,49 +396,36 @@ void TvskForm::Paint() {
 void TvskForm::PaintFormBorder() {
     const HWND Window = HostWindow();
     if (FDestroying || !Window || ::IsIconic(Window)) return;
-    RECT Bounds;
-    ::GetWindowRect(Window, &Bounds);
     TvskFrameLook Look;
-    Look.Width = Bounds.right - Bounds.left;
-    Look.Height = Bounds.bottom - Bounds.top;
     Look.BorderWidth = FBorderWidth;
     Look.BorderColor = FBorderColor;
     Look.Color = Color();
     Look.TitleVisible = TitleBarVisible();
-    Look.TitleHeight = FTitleBar ? FTitleBar->Height() : 0;
-    if (FTitleBar && FTitleBar->CanPaint()) {
-        Look.Left = FTitleBar->GetLeftImage();
-        Look.Right = FTitleBar->GetRightImage();
-        Look.Center = FTitleBar->GetCenterImage();
-    }
     Look.RoundCorner = RoundCorner();
     Look.MenuBarVisible = FMenuBar && FMenuBar->Visible();
     Look.MenuBarHeight = FMenuBar ? FMenuBar->Height() : 0;
     Look.MenuBarColor = FMenuBar ? FMenuBar->Color() : FMenuBarColor;
-    TWindowDC DC(Window, TWindowDC::waWholeWindow);
-    TCanvas Canvas;
-    Canvas.SetHandle(DC.Handle());
-    VskPaintFormFrame(Canvas, Look);
-    Canvas.SetHandle(nullptr);
+    VskPaintWindowFrame(Window, Look, FTitleBar);
 }
 
 void TvskForm::RegionWindow() {
     const HWND Window = HostWindow();
-    if (FDestroying || !Window) return;
-    RECT Bounds;
-    ::GetWindowRect(Window, &Bounds);
-    TRegionHandle Region = VskFormRegion(Bounds.right - Bounds.left, Bounds.bottom - Bounds.top, RoundCorner());
-    // The window owns the region from here on.
-    ::SetWindowRgn(Window, Region.Release(), TRUE);
+    if (!FDestroying && Window) VskShapeWindow(Window, RoundCorner());
 }
 
 // The menu bar -------------------------------------------------------------------------------------------
 
 void TvskForm::SetMenu(TMainMenu* Value) {
     if (FMenu) FMenu->RemoveFreeNotification(this);
+    VskLinkMainMenu(FMenu, this, false);
     FMenu = Value;
+    VskLinkMainMenu(FMenu, this, true);
     if (FMenu) {
         FMenu->FreeNotification(this);
+        if (auto* Skinned = dynamic_cast<TvskMainMenu*>(FMenu)) {
+            Skinned->SetFileTheme(FileTheme());
+            Skinned->SetUIStyle(UIStyle());
+        }
         CreateMenuBar();
         UpdateMenu();
     } else {
@@ -464,62 +433,55 @@ void TvskForm::SetMenu(TMainMenu* Value) {
     }
 }
 
+
 void TvskForm::CreateMenuBar() {
     if (GetMDIChild() || FMenuBar) return;
-    FMenuBar = new TToolBar(this);
+    FMenuBar = new TvskMenuBar(this);
     FMenuBar->SetParent(this);
-    FMenuBar->SetFlat(true);
-    FMenuBar->SetEdgeBorders(TEdgeBorders{});
-    FMenuBar->SetShowCaptions(true);
     FMenuBar->SetButtonHeight(FMenuBarHeight);
     FMenuBar->SetHeight(FMenuBarHeight);
     FMenuBar->SetColor(FMenuBarColor);
-    FMenuBar->SetWrapable(true);
-    FMenuBar->SetAutoSize(true);
     FMenuBar->SetAlign(alTop);
-    FMenuBar->OnCustomDrawButton.Bind(this, &TvskForm::DrawMenuBarButton);
-    FMenuBar->OnCustomDraw.Bind(this, &TvskForm::DrawMenuBarBackground);
+    FMenuBar->SetFrameStyle(UIStyle(), FileTheme());
     if (FTitleBar) FTitleBar->SetTop(0);
 }
 
+// An MDI child has no bar of its own: its parent shows the menu, and shows the parent's again.
 void TvskForm::DestroyMenuBar() {
-    if (GetMDIChild()) return;
     delete FMenuBar;
     FMenuBar = nullptr;
     if (FMenu) FMenu->RemoveFreeNotification(this);
+    VskLinkMainMenu(FMenu, this, false);
     FMenu = nullptr;
-    PaintFormBorder();
+    if (GetMDIChild())
+        RefreshParentMenu();
+    else
+        PaintFormBorder();
 }
 
 void TvskForm::UpdateMenu() {
+    if (GetMDIChild()) {
+        RefreshParentMenu();
+        return;
+    }
     if (!FMenuBar) return;
     if (!FMenu) {
         DestroyMenuBar();
         return;
     }
-    FMenuBar->SetAutoSize(false);
-    while (FMenuBar->ButtonCount() > 0)
-        delete FMenuBar->Buttons(FMenuBar->ButtonCount() - 1);
-    TMenuItem* Root = FMenu->Items();
-    for (int Index = 0; Index < Root->Count(); ++Index) {
-        auto* Button = new TToolButton(this);
-        Button->SetGrouped(true);
-        Button->SetAutoSize(true);
-        Button->SetParent(FMenuBar);
-        Button->SetMenuItem(Root->Items(Index));
-    }
-    FMenuBar->SetAutoSize(true);
+    FMenuBar->ShowMenu(FMenu);
 }
 
-void TvskForm::DrawMenuBarButton(TToolBar* Sender, TToolButton* Button, TCustomDrawState State, bool& DefaultDraw) {
-    DefaultDraw = false;
-    TCanvas& Canvas = Sender->Canvas();
-    Canvas.Font().Assign(*Sender->Font());
-    VskDrawMenuBarButton(Canvas, Button->BoundsRect(), Button->Caption(), Button->Enabled(), State, UIStyle(),
-                         TvskThemeSource(FileTheme(), UIStyle()));
+void TvskForm::UpdateTopMenu() {
+    if (GetMDIChild())
+        RefreshParentMenu();
+    else if (FMenuBar)
+        FMenuBar->UpdateTopMenu();
 }
 
-void TvskForm::DrawMenuBarBackground(TToolBar* Sender, const TRect& Rect, bool& DefaultDraw) {
-    VskDrawMenuBarBackground(Sender->Canvas(), Rect, UIStyle());
-    DefaultDraw = UIStyle() != MacOS;
+void TvskForm::RepaintMenuBar() {
+    if (GetMDIChild())
+        RefreshParentMenu();
+    else if (FMenuBar && FMenu)
+        FMenuBar->RepaintMenuBar();
 }

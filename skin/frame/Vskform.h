@@ -7,18 +7,18 @@
 #pragma once
 
 #include "framework/win/controls/Panel.h"
-#include "framework/win/controls/ToolBar.h"
+#include "skin/controls/Vskmainmenu.h"
+#include "skin/frame/Vskformkeys.h"
 #include "skin/frame/Vsklifeline.h"
+#include "skin/frame/Vskmenubar.h"
 #include "skin/frame/Vsktitlebar.h"
 #include "skin/themes/Vskcustomform.h"
 
 class TCustomForm;
 class TCustomPanel;
 class TMainMenu;
-class TToolBar;
-class TToolButton;
 
-class TvskForm : public TvskCustomForm {
+class TvskForm : public TvskCustomForm, public TvskKeyTarget, public TvskMenuForm {
     VSK_CLASS(TvskForm, TvskCustomForm)
 
 public:
@@ -66,7 +66,7 @@ public:
     void SetVersion(const std::string&) {}
 
     TvskTitleBar* TitleBar() const { return FTitleBar; }
-    TToolBar* MenuBar() const { return FMenuBar; }
+    TvskMenuBar* MenuBar() const { return FMenuBar; }
     TCustomForm* HostForm() const { return FHostForm; }
     // The host's window, or null when it has none (or the form took nothing over).
     HWND HostWindow() const;
@@ -77,13 +77,20 @@ public:
     void RegionWindow();
     // Takes the caption bits away from the host window again, when it has them.
     void ReAssign();
+    HWND KeyWindow() const override { return HostWindow(); }
     // A key message of the host's thread, before it is handled: true when the form handled it.
-    bool OnApplicationMessage(const MSG& Msg);
+    bool OnApplicationMessage(const MSG& Msg) override;
     // Runs the Menu item whose shortcut the key message is, while the host is the active, focused form.
     bool ProcessKeyPress(const TMessage& KeyMessage);
     // Opens the title bar's system menu below the caption at the window's left edge.
     void PopupSystemMenu();
     bool GetMDIChild() const;
+
+    // The menu bar: one button per top-level item of Menu, anew; the items' captions and states; the menu's
+    // font. An MDI child shows its menu in its parent's bar, which these ask to show it anew.
+    void UpdateMenu() override;
+    void UpdateTopMenu() override;
+    void RepaintMenuBar() override;
 
     TvskTitleBarButtonClickEvent OnTitleBarCustomBtnsClick;
     TvskTitleBarButtonClickEvent OnTitleBarHelpBtnClick;
@@ -105,6 +112,11 @@ private:
     void HostActivated(const TMessage& Message);
     void HostNCPaint(TMessage& Message);
     void HostResized();
+    // The MDI side of an MDI child host: its parent's bar and control buttons follow it.
+    void MDIChildActivated(const TMessage& Message);
+    void MDIChildResized();
+    void ShiftUnalignedChildren(int DeltaY);
+    void RefreshParentMenu();
     void ApplyMenuBarColor(const TvskThemeSource& Theme);
     void TitleBarCustomClick(TObject* Sender, int ButtonIndex);
     void TitleBarHelpClick(TObject* Sender, int ButtonIndex);
@@ -112,12 +124,9 @@ private:
     // The menu bar.
     void CreateMenuBar();
     void DestroyMenuBar();
-    void UpdateMenu();
-    void DrawMenuBarButton(TToolBar* Sender, TToolButton* Button, TCustomDrawState State, bool& DefaultDraw);
-    void DrawMenuBarBackground(TToolBar* Sender, const TRect& Rect, bool& DefaultDraw);
 
     TvskTitleBar* FTitleBar = nullptr; // owned as a component
-    TToolBar* FMenuBar = nullptr;      // owned as a component
+    TvskMenuBar* FMenuBar = nullptr;   // owned as a component
     TCustomForm* FHostForm = nullptr;
     TCustomPanel* FFormPanel = nullptr;
     TMainMenu* FMenu = nullptr;
@@ -127,6 +136,8 @@ private:
     bool FTookOver = false;
     TRect FCreateBounds;
     bool FStartMaximized = false;
+    // A maximized MDI child has hidden its title bar and moved its free-standing children up.
+    bool FChildScrolled = false;
     TColor FBorderColor = clBlack;
     int FBorderWidth = 1;
     TColor FMenuBarColor = clWhite;

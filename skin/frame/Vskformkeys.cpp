@@ -1,7 +1,6 @@
 #include "skin/frame/Vskformkeys.h"
 
 #include "framework/win/graphics/HandleOwners.h"
-#include "skin/frame/Vskform.h"
 
 #include <algorithm>
 #include <vector>
@@ -9,42 +8,57 @@
 namespace {
 
 struct TThreadKeys {
-    std::vector<TvskForm*> Forms;
+    std::vector<TvskKeyTarget*> Targets;
     THookHandle Hook;
 };
 
 thread_local TThreadKeys GKeys;
 
-TvskForm* FormOfWindow(HWND Window) {
-    const HWND Root = Window ? ::GetAncestor(Window, GA_ROOT) : nullptr;
-    if (!Root) return nullptr;
-    for (TvskForm* Form : GKeys.Forms)
-        if (Form->HostWindow() == Root) return Form;
-    return nullptr;
+bool Offered(UINT Message) {
+    switch (Message) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_NCLBUTTONDOWN: return true;
+    default: return Message >= WM_KEYFIRST && Message <= WM_KEYLAST;
+    }
+}
+
+// The window's frames from the window outwards, until one takes the message.
+bool OfferToFrames(const MSG& Msg) {
+    for (HWND Window = Msg.hwnd; Window;
+         Window = (::GetWindowLongPtrA(Window, GWL_STYLE) & WS_CHILD) ? ::GetParent(Window) : nullptr) {
+        // A frame may leave the registry while it handles the message: walk a copy.
+        const std::vector<TvskKeyTarget*> Targets = GKeys.Targets;
+        for (TvskKeyTarget* Target : Targets)
+            if (std::find(GKeys.Targets.begin(), GKeys.Targets.end(), Target) != GKeys.Targets.end() &&
+                Target->KeyWindow() == Window && Target->OnApplicationMessage(Msg))
+                return true;
+    }
+    return false;
 }
 
 LRESULT CALLBACK GetMessageHook(int Code, WPARAM WParam, LPARAM LParam) {
     // Only messages taken off the queue: a peek that leaves them there would see them twice.
     if (Code == HC_ACTION && WParam == PM_REMOVE) {
         MSG& Msg = *reinterpret_cast<MSG*>(LParam);
-        if (TvskForm* Form = FormOfWindow(Msg.hwnd))
-            if (Form->OnApplicationMessage(Msg)) Msg.message = WM_NULL;
+        if (Offered(Msg.message) && OfferToFrames(Msg)) Msg.message = WM_NULL;
     }
     return ::CallNextHookEx(GKeys.Hook.Get(), Code, WParam, LParam);
 }
 
 } // namespace
 
-void TvskFormKeys::Register(TvskForm& Form) {
-    if (std::find(GKeys.Forms.begin(), GKeys.Forms.end(), &Form) != GKeys.Forms.end()) return;
-    GKeys.Forms.push_back(&Form);
+void TvskFormKeys::Register(TvskKeyTarget& Target) {
+    if (std::find(GKeys.Targets.begin(), GKeys.Targets.end(), &Target) != GKeys.Targets.end()) return;
+    GKeys.Targets.push_back(&Target);
     if (!GKeys.Hook)
         GKeys.Hook.Reset(::SetWindowsHookExA(WH_GETMESSAGE, GetMessageHook, nullptr, ::GetCurrentThreadId()));
 }
 
-void TvskFormKeys::Unregister(TvskForm& Form) {
-    std::erase(GKeys.Forms, &Form);
-    if (GKeys.Forms.empty()) GKeys.Hook.Reset();
+void TvskFormKeys::Unregister(TvskKeyTarget& Target) {
+    std::erase(GKeys.Targets, &Target);
+    if (GKeys.Targets.empty()) GKeys.Hook.Reset();
 }
 
 bool TvskFormKeys::Installed() {

@@ -152,7 +152,7 @@ bool TvskTitleBar::CanPaint() const {
 }
 
 bool TvskTitleBar::InForm() const {
-    return dynamic_cast<const TvskCustomForm*>(Parent()) != nullptr;
+    return FInFrame || dynamic_cast<const TvskCustomForm*>(Parent()) != nullptr;
 }
 
 // Style --------------------------------------------------------------------------------------------------

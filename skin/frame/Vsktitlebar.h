@@ -67,8 +67,10 @@ public:
     const TBitmap* GetCenterImage() const { return SectionImage(CenterSection); }
     // Exactly three sections with pictures: the skinned form can draw them into its frame.
     bool CanPaint() const;
-    // The bar is the title bar of a skinned form (its parent).
+    // The bar is the title bar of a skinned frame, which paints the window's top rows around it: a skinned
+    // form is its parent, or a frame that places it on its form said so (SetInFrame).
     bool InForm() const;
+    void SetInFrame(bool Value) { FInFrame = Value; }
 
     // Where each visible button is, from the bar's width; the caption gets what lies between.
     struct TButtonPlace {
@@ -141,6 +143,7 @@ private:
     int FButtonStripHeight = 0;
     bool FSettingFileTheme = false;
     bool FMoving = false;               // inside the system's move loop
+    bool FInFrame = false;
     TvskTitleBarPopupMenu* FSystemMenu; // owned as a component
     TvskLifeline FLifeline;
 };

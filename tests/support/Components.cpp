@@ -5,6 +5,6 @@
 TMenuItem* NewMenuItem(TComponent* Owner, TMenuItem* Parent, const std::string& Caption) {
     auto* Item = new TMenuItem(Owner);
     Item->SetCaption(Caption);
-    Parent->Add(Item);
+    if (Parent) Parent->Add(Item);
     return Item;
 }

@@ -18,5 +18,5 @@ T* FindComponentAs(const TComponent& Owner, std::string_view Name) {
     return Found;
 }
 
-// A menu item with Caption, owned by Owner, added last to Parent.
+// A menu item with Caption, owned by Owner, added last to Parent (left loose without one).
 TMenuItem* NewMenuItem(TComponent* Owner, TMenuItem* Parent, const std::string& Caption);

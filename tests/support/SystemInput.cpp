@@ -2,6 +2,8 @@
 
 #include "tests/support/Messages.h"
 
+#include <iterator>
+
 namespace {
 // How long a piece of real input gets to travel from the queue to its window.
 constexpr int InputSettle = 30;
@@ -64,4 +66,11 @@ void PressKey(WORD Key) {
 
 void ReleaseKey(WORD Key) {
     SendKey(Key, KEYEVENTF_KEYUP);
+}
+
+void Chord(std::initializer_list<WORD> Keys) {
+    for (WORD Key : Keys)
+        PressKey(Key);
+    for (auto Key = std::rbegin(Keys); Key != std::rend(Keys); ++Key)
+        ReleaseKey(*Key);
 }

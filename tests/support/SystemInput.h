@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <initializer_list>
+
 // Puts the pointer at a screen point and queues a mouse move there, without handling any message: a drag
 // queued whole before the system's move loop starts reading it.
 void QueueMouseMove(POINT Screen);
@@ -18,3 +20,5 @@ void ClickOnScreen(POINT Screen);
 void DoubleClickOnScreen(POINT Screen);
 void PressKey(WORD Key);
 void ReleaseKey(WORD Key);
+// Keys typed together as a user types them: pressed in order, released in reverse (Alt+F: {VK_MENU, 'F'}).
+void Chord(std::initializer_list<WORD> Keys);

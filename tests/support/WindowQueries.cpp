@@ -24,3 +24,17 @@ std::string ListItemText(HWND List, int Item, int Column) {
     ::SendMessageA(List, LVM_GETITEMTEXTA, static_cast<WPARAM>(Item), reinterpret_cast<LPARAM>(&Cell));
     return Text.data();
 }
+
+int PressedToolButton(HWND ToolBar) {
+    const int Count = static_cast<int>(::SendMessageA(ToolBar, TB_BUTTONCOUNT, 0, 0));
+    for (int Index = 0; Index < Count; ++Index) {
+        TBBUTTON Native{};
+        ::SendMessageA(ToolBar, TB_GETBUTTON, static_cast<WPARAM>(Index), reinterpret_cast<LPARAM>(&Native));
+        if (Native.fsState & TBSTATE_PRESSED) return Index;
+    }
+    return -1;
+}
+
+bool MenuItemSelected(HMENU Menu, int Position) {
+    return Menu && (::GetMenuState(Menu, static_cast<UINT>(Position), MF_BYPOSITION) & MF_HILITE) != 0;
+}

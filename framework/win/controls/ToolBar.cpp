@@ -15,6 +15,8 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <string_view>
+#include <vector>
 #include <utility>
 
 VSK_IMPLEMENT_CLASS(TToolBar)
@@ -49,6 +51,46 @@ constexpr UINT CustomDrawStateMask = 0x3FF;
 // The tool bar whose button's menu is open, and the hook that watches the menu's messages meanwhile.
 TToolBar* GTrackingBar = nullptr;
 HHOOK GMenuHook = nullptr;
+
+// The system's class of the windows that show pop-up menus.
+constexpr const char* PopupMenuClass = "#32768";
+
+BOOL CALLBACK CountMenuWindow(HWND Window, LPARAM Found) {
+    char Class[16] = {};
+    ::GetClassNameA(Window, Class, sizeof(Class));
+    if (::IsWindowVisible(Window) && std::string_view(Class) == PopupMenuClass) {
+        auto& Menus = *reinterpret_cast<std::vector<HWND>*>(Found);
+        Menus.push_back(Window);
+    }
+    return TRUE;
+}
+
+// The menu windows of this thread that are open, the one opened last first.
+std::vector<HWND> OpenMenuWindows() {
+    std::vector<HWND> Menus;
+    ::EnumThreadWindows(::GetCurrentThreadId(), CountMenuWindow, reinterpret_cast<LPARAM>(&Menus));
+    return Menus;
+}
+
+int OpenMenuLevels() {
+    return static_cast<int>(OpenMenuWindows().size());
+}
+
+// Whether the selected item of the innermost open menu (Root while only that one is open) has a sub-menu.
+bool SelectedItemHasSubMenu(HMENU Root) {
+    const std::vector<HWND> Menus = OpenMenuWindows();
+    HMENU Menu = Root;
+    if (Menus.size() > 1) Menu = reinterpret_cast<HMENU>(::SendMessageA(Menus.front(), MN_GETHMENU, 0, 0));
+    if (!Menu) return false;
+    for (int Index = 0; Index < ::GetMenuItemCount(Menu); ++Index) {
+        MENUITEMINFOA Info{};
+        Info.cbSize = sizeof(Info);
+        Info.fMask = MIIM_STATE | MIIM_SUBMENU;
+        if (::GetMenuItemInfoA(Menu, static_cast<UINT>(Index), TRUE, &Info) && (Info.fState & MFS_HILITE))
+            return Info.hSubMenu != nullptr;
+    }
+    return false;
+}
 
 // Installs the message hook of a menu loop for the length of a scope.
 class TMenuHookScope {
@@ -172,6 +214,9 @@ void TToolBar::ButtonChanged(TToolButton* Button) {
     const int Index = Button->Index();
     if (!HandleAllocated() || Index < 0) return;
     WriteButton(Index);
+    // The system control measures its buttons afresh when one changes and forgets the height it was given:
+    // a bar must not grow or shrink because an item was greyed or renamed.
+    Perform(TB_SETBUTTONSIZE, 0, MAKELPARAM(FButtonWidth, FButtonHeight));
     PlaceButtons();
 }
 
@@ -250,16 +295,20 @@ TToolButton* TToolBar::MenuButtonAt(const TPoint& Point) const {
 
 // Menus --------------------------------------------------------------------------------------------------
 
-void TToolBar::TrackMenu(TToolButton* Button) {
+TToolButton* TToolBar::TrackMenu(TToolButton* Button, bool ByKeyboard) {
     const auto Window = MenuWindow();
+    TToolButton* Escaped = nullptr;
     while (Button && Button->MenuItem() && Button->MenuItem()->Count() > 0) {
         FMenuButton = Button;
         FNextMenuButton = nullptr;
+        FMenuEscaped = false;
         Perform(TB_PRESSBUTTON, static_cast<WPARAM>(Button->FCommand), TRUE);
         TRect Rect;
         Perform(TB_GETITEMRECT, static_cast<WPARAM>(Button->Index()), reinterpret_cast<LPARAM>(&Rect));
         ::MapWindowPoints(Handle(), nullptr, reinterpret_cast<POINT*>(&Rect), 2);
         TPMPARAMS Avoid{sizeof(Avoid), Rect};
+        // The menu's own loop takes the key from the queue once it runs, and selects its first item.
+        if (ByKeyboard) ::PostMessageA(Window->Handle(), WM_KEYDOWN, VK_DOWN, 0);
         {
             TMenuHookScope Hook(*this, &TToolBar::MenuMessageHook);
             ::TrackPopupMenuEx(Button->MenuItem()->Handle(),
@@ -268,8 +317,24 @@ void TToolBar::TrackMenu(TToolButton* Button) {
         }
         if (HandleAllocated()) Perform(TB_PRESSBUTTON, static_cast<WPARAM>(Button->FCommand), FALSE);
         FMenuButton = nullptr;
+        Escaped = FMenuEscaped ? Button : nullptr;
+        ByKeyboard = FNextByKeyboard;
         Button = std::exchange(FNextMenuButton, nullptr);
     }
+    return Escaped;
+}
+
+TToolButton* TToolBar::NextButton(TToolButton* From, int Step, bool WithMenu) const {
+    const int Count = ButtonCount();
+    const int Start = From ? From->Index() : (Step > 0 ? -1 : Count);
+    for (int Moved = 1; Moved <= Count; ++Moved) {
+        const int Index = ((Start + Step * Moved) % Count + Count) % Count;
+        TToolButton* Button = FButtons[static_cast<std::size_t>(Index)];
+        const TMenuItem* Item = Button->MenuItem();
+        const bool HasMenu = Button->Grouped() && Item && Item->Count() > 0;
+        if (Button->Enabled() && Button->Visible() && (HasMenu || !WithMenu)) return Button;
+    }
+    return nullptr;
 }
 
 LRESULT CALLBACK TToolBar::MenuMessageHook(int Code, WPARAM WParam, LPARAM LParam) {
@@ -277,6 +342,8 @@ LRESULT CALLBACK TToolBar::MenuMessageHook(int Code, WPARAM WParam, LPARAM LPara
         const auto* Msg = reinterpret_cast<const MSG*>(LParam);
         try {
             if (Msg->message == WM_MOUSEMOVE) GTrackingBar->MenuMouseMove(Msg->pt);
+            // Taken keys never reach the menu.
+            if (Msg->message == WM_KEYDOWN && GTrackingBar->MenuKey(Msg->wParam)) return 1;
         } catch (...) {
             Application->HandleException(GTrackingBar);
         }
@@ -290,7 +357,34 @@ void TToolBar::MenuMouseMove(const POINT& ScreenPoint) {
     ::ScreenToClient(Handle(), &Client);
     TToolButton* Other = MenuButtonAt(Client);
     if (!Other || Other == FMenuButton || !Other->Grouped()) return;
+    SwitchMenu(Other, false);
+}
+
+bool TToolBar::MenuKey(WPARAM Key) {
+    if (!FMenuButton || !FMenuButton->Grouped()) return false;
+    const int Levels = OpenMenuLevels();
+    switch (Key) {
+    case VK_ESCAPE:
+        // Escape in a sub-menu only closes that one.
+        FMenuEscaped = Levels <= 1;
+        return false;
+    case VK_LEFT:
+        if (Levels > 1) return false;
+        SwitchMenu(NextButton(FMenuButton, -1, true), true);
+        return true;
+    case VK_RIGHT:
+        // Right opens the selected item's sub-menu when it has one; otherwise it goes on along the bar.
+        if (SelectedItemHasSubMenu(FMenuButton->MenuItem()->Handle())) return false;
+        SwitchMenu(NextButton(FMenuButton, +1, true), true);
+        return true;
+    default: return false;
+    }
+}
+
+void TToolBar::SwitchMenu(TToolButton* Other, bool ByKeyboard) {
+    if (!Other || Other == FMenuButton) return;
     FNextMenuButton = Other;
+    FNextByKeyboard = ByKeyboard;
     ::EndMenu();
 }
 
@@ -307,8 +401,15 @@ void TToolBar::WndProc(TMessage& Message) {
     case WM_NCPAINT: WMNCPaint(Message); break;
     case WM_SIZE: WMSize(Message); break;
     case CM_CONTROLLISTCHANGE: CMControlListChange(Message); break;
+    case CM_FONTCHANGED: CMFontChanged(Message); break;
     default: inherited::WndProc(Message); break;
     }
+}
+
+// The system control measures its buttons' captions when they are written, not when its font changes.
+void TToolBar::CMFontChanged(TMessage& Message) {
+    inherited::WndProc(Message);
+    WriteButtons();
 }
 
 void TToolBar::CNCommand(TMessage& Message) {

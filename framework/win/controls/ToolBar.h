@@ -4,7 +4,8 @@
 // events, on the bar's Canvas; setting DefaultDraw to false there replaces the system's drawing.
 //
 // A button bound to a menu item with sub-items drops that sub-menu when pressed; while it is open, pointing
-// at another grouped button with a menu switches to that button's menu, as on a menu bar.
+// at another grouped button with a menu, or the Left and Right keys, switch to that button's menu, as on a
+// menu bar.
 #pragma once
 
 #include "framework/win/controls/ToolButton.h"
@@ -66,8 +67,14 @@ public:
     // What the custom-draw events draw on.
     TCanvas& Canvas() { return FCanvas; }
 
-    // Drops the sub-menu of Button's menu item below the button and returns when the menu closes.
-    void TrackMenu(TToolButton* Button);
+    // Drops the sub-menu of Button's menu item below the button and returns when the menu closes; with
+    // ByKeyboard its first item is selected at once, as a menu opened from the keyboard shows. Returns the
+    // button whose menu was left with Escape (the keyboard goes back to the bar there), else null.
+    TToolButton* TrackMenu(TToolButton* Button, bool ByKeyboard = false);
+    // The next enabled, visible button Step places after From (before it for a negative Step; from null,
+    // the first or the last), going round the ends; WithMenu: only grouped buttons with a menu. Null
+    // when there is none.
+    TToolButton* NextButton(TToolButton* From, int Step, bool WithMenu) const;
 
     TTBCustomDrawEvent OnCustomDraw;
     TTBCustomDrawBtnEvent OnCustomDrawButton;
@@ -85,6 +92,9 @@ private:
     // While a button's menu is open: pointing at another grouped menu button closes it to open that one.
     static LRESULT CALLBACK MenuMessageHook(int Code, WPARAM WParam, LPARAM LParam);
     void MenuMouseMove(const POINT& ScreenPoint);
+    // A key pressed in the open menu; true when the bar took it.
+    bool MenuKey(WPARAM Key);
+    void SwitchMenu(TToolButton* Other, bool ByKeyboard);
 
     void ButtonChanged(TToolButton* Button);
     // Writes all buttons into the system control anew, then places them.
@@ -104,6 +114,7 @@ private:
     void WMNCPaint(TMessage& Message);
     void WMSize(TMessage& Message);
     void CMControlListChange(TMessage& Message);
+    void CMFontChanged(TMessage& Message);
 
     std::vector<TToolButton*> FButtons;
     bool FFlat = false;
@@ -117,5 +128,7 @@ private:
     bool FPlacing = false;
     TToolButton* FMenuButton = nullptr; // the button whose menu is open
     TToolButton* FNextMenuButton = nullptr;
+    bool FNextByKeyboard = false;
+    bool FMenuEscaped = false;
     TCanvas FCanvas;
 };

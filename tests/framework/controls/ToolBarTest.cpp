@@ -5,9 +5,11 @@
 #include "tests/support/Pictures.h"
 #include "tests/support/Pixels.h"
 #include "tests/support/UserInput.h"
+#include "tests/support/WindowQueries.h"
 
 #include "framework/win/controls/ToolBar.h"
 #include "framework/win/forms/Form.h"
+#include "framework/win/graphics/Font.h"
 #include "framework/win/menus/MainMenu.h"
 
 #include <commctrl.h>
@@ -111,6 +113,25 @@ void CALLBACK ProbeMenuLoop(HWND, UINT, UINT_PTR, DWORD) {
 
 } // namespace
 
+// A font given to a bar that has its buttons already sizes them to their captions in it, and a button greyed
+// or renamed later keeps the bar's height.
+TEST_F(ToolBarTest, ButtonsFollowTheBarsFontAndOneChangedKeepsTheBarsHeight) {
+    Form->Show();
+    const int Narrow = Bar->Buttons(0)->Width();
+    Bar->Font()->SetName("Courier New");
+    Bar->Font()->SetSize(14);
+    EXPECT_GT(Bar->Buttons(0)->Width(), Narrow);
+    Bar->Font()->SetName("Tahoma");
+    Bar->Font()->SetSize(8);
+    const int Height = Bar->Height();
+    const int ButtonHeight = Bar->Buttons(0)->Height();
+    Bar->Buttons(0)->SetEnabled(false);
+    Bar->Buttons(2)->SetCaption("&Help and more");
+    EXPECT_EQ(Height, Bar->Height());
+    EXPECT_EQ(ButtonHeight, Bar->Buttons(0)->Height());
+    EXPECT_EQ(ButtonHeight, Bar->Buttons(2)->Height());
+}
+
 TEST_F(ToolBarTest, PressingAButtonWithAMenuDropsItsSubMenu) {
     Form->Show();
     TMenuLoopProbe Probe{Bar->Handle()};
@@ -175,4 +196,58 @@ TEST_F(ToolBarTest, EdgeBordersTakeRoomAroundTheButtons) {
     Bar->HandleNeeded();
     EXPECT_EQ(Bar->Height() - 4, Bar->ClientHeight());
     EXPECT_EQ(Bar->Buttons(0)->BoundsRect().bottom + 4, Bar->Height());
+}
+
+namespace {
+
+// A walk along the bar by keys typed into the open menu, one key per tick of a timer of the menu's loop.
+struct TKeyWalk {
+    HWND Bar = nullptr;
+    std::vector<WPARAM> Keys;
+    std::vector<int> Pressed{};        // the button shown pressed at each tick
+    std::vector<bool> FirstSelected{}; // whether that menu had its first item selected
+    std::vector<HMENU> Menus{};        // the sub-menu of each button
+};
+TKeyWalk* GWalk = nullptr;
+
+void CALLBACK WalkMenus(HWND, UINT, UINT_PTR, DWORD) {
+    TKeyWalk& Walk = *GWalk;
+    const std::size_t Step = Walk.Pressed.size();
+    if (Step >= Walk.Keys.size()) return;
+    const int Button = PressedToolButton(Walk.Bar);
+    Walk.Pressed.push_back(Button);
+    const HMENU Menu = Button >= 0 ? Walk.Menus[static_cast<std::size_t>(Button)] : nullptr;
+    Walk.FirstSelected.push_back(MenuItemSelected(Menu, 0));
+    ::PostMessageA(Walk.Bar, WM_KEYDOWN, Walk.Keys[Step], 0);
+}
+
+} // namespace
+
+TEST_F(ToolBarTest, LeftAndRightWalkTheMenusRoundTheBarAndEscapeReportsWhereItLeft) {
+    Edit->SetEnabled(true);
+    Bar->Buttons(1)->SetEnabled(true);
+    Form->Show();
+    TKeyWalk Walk{Bar->Handle(), {VK_RIGHT, VK_RIGHT, VK_LEFT, VK_ESCAPE}};
+    Walk.Menus = {File->Handle(), Edit->Handle(), nullptr};
+    GWalk = &Walk;
+    const UINT_PTR Timer = ::SetTimer(nullptr, 0, 60, WalkMenus);
+    TToolButton* Left = Bar->TrackMenu(Bar->Buttons(0), true);
+    ::KillTimer(nullptr, Timer);
+    GWalk = nullptr;
+    // File, then Edit; Help runs no menu, so Right goes round to File; Left goes back round to Edit.
+    EXPECT_EQ((std::vector<int>{0, 1, 0, 1}), Walk.Pressed);
+    EXPECT_EQ((std::vector<bool>{true, true, true, true}), Walk.FirstSelected) << "menus opened by keys";
+    EXPECT_EQ(Bar->Buttons(1), Left) << "Escape leaves the keyboard on the bar at Edit";
+    EXPECT_EQ(-1, PressedToolButton(Bar->Handle()));
+    EXPECT_EQ(0, Opened);
+
+    // Opened by the mouse nothing is selected, and a menu closed otherwise than by Escape reports nothing.
+    Walk = TKeyWalk{Bar->Handle(), {VK_RETURN}};
+    Walk.Menus = {File->Handle(), Edit->Handle(), nullptr};
+    GWalk = &Walk;
+    const UINT_PTR Again = ::SetTimer(nullptr, 0, 60, WalkMenus);
+    EXPECT_EQ(nullptr, Bar->TrackMenu(Bar->Buttons(0)));
+    ::KillTimer(nullptr, Again);
+    GWalk = nullptr;
+    EXPECT_EQ((std::vector<bool>{false}), Walk.FirstSelected);
 }
