@@ -72,6 +72,31 @@ CLCmd* CLCmdMgr::RemoveCmd(CLCmd* pCmd) {
     return m_pList->Remove(pCmd) ? pCmd : nullptr;
 }
 
+CLCmd* CLCmdMgr::DeleteCmd(CLCmd* pCmd) {
+    const CxListNode* pNode = m_pList->Find(pCmd);
+    if (!pNode) return nullptr;
+    const unsigned nIndex = pNode->nIndex;
+    m_pList->Remove(pCmd);
+    m_vecDeleted.push_back({nIndex, std::unique_ptr<CLCmd>(pCmd)});
+    return pCmd;
+}
+
+// The records after it moved down by one when it went; inserting at its old position moves them back.
+CLCmd* CLCmdMgr::UndoDelete(unsigned* pnIndex) {
+    if (m_vecDeleted.empty()) return nullptr;
+    Deleted& last = m_vecDeleted.back();
+    const unsigned nIndex = std::min(last.nIndex, m_pList->GetCount());
+    if (!m_pList->InsertAt(nIndex, last.pCmd.get())) return nullptr;
+    CLCmd* pCmd = last.pCmd.release();
+    m_vecDeleted.pop_back();
+    if (pnIndex) *pnIndex = nIndex;
+    return pCmd;
+}
+
+unsigned CLCmdMgr::GetCount() const {
+    return m_pList->GetCount();
+}
+
 CLCmd* CLCmdMgr::GetLast() {
     return static_cast<CLCmd*>(m_pList->GetLast());
 }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 class CxFile;
 class CxList;
@@ -47,6 +48,14 @@ public:
     CLCmd* RemoveCmd(CLCmd* pCmd);
     CLCmd* GetLast();
     CLCmd* GetPrev();
+    unsigned GetCount() const;
+
+    // Deleting keeps the record aside, with its position, until the store is destroyed, so that it can be put
+    // back: UndoDelete returns the most recently deleted record to its old position (counted from the oldest,
+    // into *pnIndex) with its old stamp and text, one per call; null when nothing is left to undo.
+    CLCmd* DeleteCmd(CLCmd* pCmd);
+    CLCmd* UndoDelete(unsigned* pnIndex);
+    bool CanUndoDelete() const { return !m_vecDeleted.empty(); }
 
     void StampNow(CLCmd* pCmd);
     void FormatStamp(const CLCmd* pCmd, char* szBuf, int nSize);
@@ -62,5 +71,10 @@ private:
 
     std::unique_ptr<CxList> m_pList; // elements are the CLCmd records, owned by the store, not by the list
     std::unique_ptr<CxFile> m_pFile; // open only inside Load and Save
+    struct Deleted {
+        unsigned nIndex; // where the record stood, counted from the oldest
+        std::unique_ptr<CLCmd> pCmd;
+    };
+    std::vector<Deleted> m_vecDeleted; // the most recent delete last
     bool m_bFileUnreadable;          // the file exists but the last Load could not read it
 };

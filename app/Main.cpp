@@ -87,7 +87,7 @@ void TfmMain::Destroying() {
     inherited::Destroying();
 }
 
-// Ends with the editor closed: either the newest command is selected (fresh from the file, so not open in the
+// Ends with the editor closed (its case rule as last chosen): either the newest command is selected (fresh from the file, so not open in the
 // editor) or the list is empty.
 void TfmMain::FormCreate(TObject*) {
     g_hInst = ProgramInstance();
@@ -99,8 +99,7 @@ void TfmMain::FormCreate(TObject*) {
     m_pPanel->SetEditWnd(memEdit->Handle());
     FillList(true, 0);
     m_pPanel->Refresh();
-    const HWND hMemo = memCommand->Handle();
-    SetWindowLongPtrA(hMemo, GWL_STYLE, GetWindowLongPtrA(hMemo, GWL_STYLE) | ES_UPPERCASE);
+    SetUpCommands();
 }
 
 // Closing writes nothing: every change is in the file already.
@@ -156,6 +155,7 @@ void TfmMain::lvCommandDblClick(TObject* Sender) {
 
 // The preview follows every keystroke, paste and clear.
 void TfmMain::memCommandChange(TObject*) {
+    if (m_bQuotedCase && KeepQuotedCase()) return;
     m_pPanel->SetText(memCommand->Text().c_str());
     m_pPanel->Refresh();
 }
@@ -218,13 +218,13 @@ void TfmMain::UpdateCommand() {
     SetRow(pItem, pCmd);
 }
 
-// No confirmation. The next older command is selected, or the new oldest when the oldest went; after the last row
+// No confirmation: Ctrl+Z brings the command back. The next older command is selected, or the new oldest when the oldest went; after the last row
 // nothing is selected and the buttons keep their state.
 void TfmMain::btnDelClick(TObject*) {
     CLCmd* pCmd = SelectedCmd();
     if (!pCmd) return;
     const int nIndex = lvCommand->ItemIndex();
-    std::unique_ptr<CLCmd> pRemoved(m_pCmdMgr->RemoveCmd(pCmd)); // discarded once its row is gone
+    m_pCmdMgr->DeleteCmd(pCmd); // kept aside for UndoDelete
     SaveHistory();
     TListItems& items = *lvCommand->Items();
     items.Delete(nIndex);

@@ -3,11 +3,18 @@
 #include "framework/win/controls/ListView.h"
 #include "framework/win/forms/Form.h"
 
+#include <functional>
 #include <memory>
+#include <string>
 
 class CLCmdMgr;
 class CLPanel;
 struct CLCmd;
+class TCommandMenu;
+class TfmFind;
+class TLookChoice;
+class TMenuItem;
+class TvskForm;
 class TMemo;
 
 // The program's window: the command history, newest first, with an upper-case editor to add and change commands,
@@ -44,6 +51,37 @@ public:
     void btnHelpClick(TObject* Sender);
     void btnExitClick(TObject* Sender);
 
+    // The everyday commands beyond the buttons (MainCommands.cpp): the list's context menu and the keys of the
+    // window (Ctrl+F find, F3 and Shift+F3 find next and previous, Ctrl+Z undo delete).
+    TCommandMenu* CommandMenu() const { return m_pCommandMenu; }
+    TfmFind* FindBox() const { return m_pFindBox; }
+    void ShowFind();
+    // Selects the next (or previous) row holding the find box's text, as a click would; false when none does,
+    // which the find box then says.
+    bool FindNext(bool bForward);
+    // Puts the most recently deleted command back at its place and selects it; false when none is left.
+    bool UndoDelete();
+    bool ExportTo(const std::string& sPath);
+    bool ImportFrom(const std::string& sPath);
+    // Whether the editor keeps the case of text between apostrophes (remembered in vantrel.ini).
+    bool QuotedCase() const { return m_bQuotedCase; }
+    void SetQuotedCase(bool bQuotedCase);
+    // Asks for the file to export to (bSave) or import from; the system's file dialog unless replaced.
+    std::function<bool(bool bSave, std::string& sPath)> ChooseFile;
+
+    void FormKeyDown(TObject* Sender, WORD& Key, TShiftState Shift);
+    void CommandMenuPopup(TObject* Sender);
+    void CopyCommandClick(TObject* Sender);
+    void UndoDeleteClick(TObject* Sender);
+    void FindClick(TObject* Sender);
+    void ExportClick(TObject* Sender);
+    void ImportClick(TObject* Sender);
+    void FindBoxNext(TObject* Sender);
+    void QuotedCaseClick(TObject* Sender);
+    // The look chosen for the window (the control box's "Look"); null while the window has no skinned frame.
+    TLookChoice* Look() const { return m_pLook; }
+    TMenuItem* QuotedCaseItem() const { return m_pQuotedCaseItem; }
+
 protected:
     void Loaded() override;
     void Destroying() override;
@@ -57,6 +95,11 @@ private:
     void CopyMemoText(char* szText) const;
     void SetRow(TListItem* pItem, CLCmd* pCmd);
     void SaveHistory();
+    void SetUpCommands();
+    void AddControlBoxItems(TvskForm& sfMain);
+    void ApplyEditorCase();
+    bool KeepQuotedCase();
+    void SelectRow(int nRow);
 
     // The controls of the description, found by name once it is read.
     TListView* lvCommand = nullptr;
@@ -77,6 +120,12 @@ private:
     int m_nListHeightEditing = 0; // the list's height in the description
     bool m_bAddMode = false;
     bool m_bConfirmQuit = false;
+    bool m_bQuotedCase = false;
+    TCommandMenu* m_pCommandMenu = nullptr; // owned as a component
+    TfmFind* m_pFindBox = nullptr;          // owned as a component, made by the first find
+    TLookChoice* m_pLook = nullptr;         // owned as a component
+    TMenuItem* m_pQuotedCaseItem = nullptr; // owned as a component
+    std::string m_sFileChosen;              // the last file exported to or imported from
 };
 
 // Registers the component classes the program's window descriptions name. Call once before the first window.

@@ -68,6 +68,30 @@ bool CxList::Add(void* pData) {
     return true;
 }
 
+// Puts an element back where one was taken out (undoing a delete): it gets position nIndex and the nodes from there
+// on move one place up. A position at or beyond the end appends. The cursor stands on the new element, as after Add.
+bool CxList::InsertAt(unsigned nIndex, void* pData) {
+    if (!pData) return false;
+    if (nIndex >= m_nCount) return Add(pData);
+    CxListNode* pAfter = m_pHead;
+    while (pAfter->nIndex != nIndex)
+        pAfter = pAfter->pNext;
+    CxListNode* pContainer = new (std::nothrow) CxListNode{pData, nIndex, pAfter->pPrev, pAfter};
+    CX_ASSERT(pContainer);
+    if (pAfter->pPrev) {
+        pAfter->pPrev->pNext = pContainer;
+    } else {
+        m_pHead = pContainer;
+    }
+    pAfter->pPrev = pContainer;
+    for (CxListNode* pNode = pAfter; pNode; pNode = pNode->pNext)
+        ++pNode->nIndex;
+    m_pCurr = pContainer;
+    m_nFindIndex = nIndex;
+    ++m_nCount;
+    return true;
+}
+
 // Leaves the cursor on the node that followed the removed one, at the removed node's position; after removing the
 // last node the cursor stands on no node and the next walk has to start with GetFirst or GetLast.
 bool CxList::Remove(void* pData) {

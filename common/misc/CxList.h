@@ -26,6 +26,7 @@ public:
     void* GetAt(unsigned nIndex);
 
     bool Add(void* pData);
+    bool InsertAt(unsigned nIndex, void* pData);
     bool Remove(void* pData);
     void RemoveAll();
 

@@ -14,28 +14,6 @@
 
 namespace {
 
-CLCmd MakeCmd(const std::string& sText, int32_t tAccess) {
-    CLCmd cmd = {};
-    std::strncpy(cmd.szCmd, sText.c_str(), sizeof(cmd.szCmd) - 1);
-    cmd.tAccess = tAccess;
-    return cmd;
-}
-
-// The records of a store, newest first, as the main window lists them.
-std::vector<CLCmd*> NewestFirst(CLCmdMgr& store) {
-    std::vector<CLCmd*> cmds;
-    for (CLCmd* pCmd = store.GetLast(); pCmd; pCmd = store.GetPrev())
-        cmds.push_back(pCmd);
-    return cmds;
-}
-
-std::vector<std::string> TextsNewestFirst(CLCmdMgr& store) {
-    std::vector<std::string> texts;
-    for (const CLCmd* pCmd : NewestFirst(store))
-        texts.emplace_back(pCmd->szCmd);
-    return texts;
-}
-
 // A file whose writes stop after a number of bytes, like a disk that fills up during a save.
 class FullDiskFile : public CxFile {
 public:
@@ -286,6 +264,41 @@ TEST_F(CLCmdMgrTest, RemoveCmdGoesByIdentity) {
     EXPECT_EQ(TextsNewestFirst(store), (std::vector<std::string>{"C", "A"}));
     EXPECT_STREQ(pB->szCmd, "B") << "the removed record is handed over, not released";
     delete pB;
+}
+
+// Each undo puts the most recent delete back where it stood, with its own stamp; the file has it after a Save.
+TEST_F(CLCmdMgrTest, UndoDeleteRestoresPositionsAndStampsNewestDeleteFirst) {
+    CLCmdMgr store;
+    for (const char* sz : {"A", "B", "C", "D", "E"}) {
+        const CLCmd cmd = MakeCmd(sz, sz[0]);
+        store.AddCmd(&cmd);
+    }
+    std::vector<CLCmd*> cmds = NewestFirst(store); // E D C B A
+    EXPECT_FALSE(store.CanUndoDelete());
+    EXPECT_EQ(store.DeleteCmd(cmds[1]), cmds[1]); // D, position 3
+    EXPECT_EQ(store.DeleteCmd(cmds[4]), cmds[4]); // A, position 0
+    EXPECT_EQ(store.DeleteCmd(cmds[0]), cmds[0]); // E, the newest, position 2 of what was left
+    CLCmd lookalike = MakeCmd("B", 'B');
+    EXPECT_EQ(store.DeleteCmd(&lookalike), nullptr);
+    EXPECT_EQ(TextsNewestFirst(store), (std::vector<std::string>{"C", "B"}));
+
+    unsigned nIndex = 99;
+    ASSERT_EQ(store.UndoDelete(&nIndex), cmds[0]);
+    EXPECT_EQ(nIndex, 2u);
+    ASSERT_EQ(store.UndoDelete(&nIndex), cmds[4]);
+    EXPECT_EQ(nIndex, 0u);
+    EXPECT_EQ(TextsNewestFirst(store), (std::vector<std::string>{"E", "C", "B", "A"}));
+    ASSERT_EQ(store.UndoDelete(&nIndex), cmds[1]);
+    EXPECT_EQ(nIndex, 3u);
+    EXPECT_EQ(store.UndoDelete(&nIndex), nullptr) << "nothing left to undo";
+    EXPECT_FALSE(store.CanUndoDelete());
+
+    ASSERT_TRUE(store.Save());
+    FileImage image;
+    image.Int(5);
+    for (const char* sz : {"A", "B", "C", "D", "E"})
+        image.Record(sz, sz[0]);
+    EXPECT_EQ(ReadHistory(), image.Get());
 }
 
 } // namespace

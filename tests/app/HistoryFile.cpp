@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <cstring>
 #include <ctime>
 
 FileImage& FileImage::Int(int32_t nVal) {
@@ -64,6 +65,27 @@ TBytes ReadHistory() {
 
 bool Exists(const std::string& sPath) {
     return GetFileAttributesA(sPath.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+CLCmd MakeCmd(const std::string& sText, int32_t tAccess) {
+    CLCmd cmd = {};
+    std::strncpy(cmd.szCmd, sText.c_str(), sizeof(cmd.szCmd) - 1);
+    cmd.tAccess = tAccess;
+    return cmd;
+}
+
+std::vector<CLCmd*> NewestFirst(CLCmdMgr& store) {
+    std::vector<CLCmd*> cmds;
+    for (CLCmd* pCmd = store.GetLast(); pCmd; pCmd = store.GetPrev())
+        cmds.push_back(pCmd);
+    return cmds;
+}
+
+std::vector<std::string> TextsNewestFirst(CLCmdMgr& store) {
+    std::vector<std::string> texts;
+    for (const CLCmd* pCmd : NewestFirst(store))
+        texts.emplace_back(pCmd->szCmd);
+    return texts;
 }
 
 namespace {

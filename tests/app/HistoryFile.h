@@ -4,8 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include "app/CLCmdMgr.h"
+
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // Builds a history file image field by field, in the file's encoding (little-endian integers, length-prefixed
 // texts), so that tests can state exact bytes and hand-craft damaged files.
@@ -32,6 +35,12 @@ std::string TempPath();
 void WriteHistory(const TBytes& bytes);
 TBytes ReadHistory();
 bool Exists(const std::string& sPath);
+
+// A record of that text and stamp, everything else zero.
+CLCmd MakeCmd(const std::string& sText, int32_t tAccess);
+// The records of a store, newest first, as the main window lists them; and their texts.
+std::vector<CLCmd*> NewestFirst(CLCmdMgr& store);
+std::vector<std::string> TextsNewestFirst(CLCmdMgr& store);
 
 // Every test starts and ends without a history file, a leftover temporary file or a directory of that name.
 class HistoryFileTest : public ::testing::Test {

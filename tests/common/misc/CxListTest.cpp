@@ -101,4 +101,27 @@ TEST_F(CxListTest, RefusesNullAndUnknownElements) {
     EXPECT_EQ(m_list.GetNext(), &m_r);
 }
 
+// Every position the walk reaches must agree with the node's own index, or GetAt's check stops the program.
+TEST_F(CxListTest, InsertAtPutsElementsBackAtTheirPositions) {
+    int s = 4;
+    AddPQR();
+    ASSERT_TRUE(m_list.Remove(&m_q));
+    ASSERT_TRUE(m_list.InsertAt(1, &m_q));
+    EXPECT_EQ(m_list.GetPrev(), &m_p) << "the cursor stands on the inserted element";
+    ASSERT_TRUE(m_list.Remove(&m_p));
+    ASSERT_TRUE(m_list.InsertAt(0, &m_p));
+    ASSERT_TRUE(m_list.InsertAt(7, &s)) << "beyond the end appends";
+    EXPECT_FALSE(m_list.InsertAt(0, nullptr));
+    EXPECT_EQ(m_list.GetCount(), 4u);
+    EXPECT_EQ(m_list.GetFirst(), &m_p);
+    EXPECT_EQ(m_list.GetNext(), &m_q);
+    EXPECT_EQ(m_list.GetNext(), &m_r);
+    EXPECT_EQ(m_list.GetNext(), &s);
+    EXPECT_EQ(m_list.GetAt(1), &m_q);
+    EXPECT_EQ(m_list.GetLast(), &s);
+    EXPECT_EQ(m_list.GetPrev(), &m_r);
+    EXPECT_EQ(m_list.GetPrev(), &m_q);
+    EXPECT_EQ(m_list.GetPrev(), &m_p);
+}
+
 } // namespace
