@@ -9,8 +9,9 @@
 
 template<class TBase>
 const TClassInfo& TvskSkinnedMenu<TBase>::StaticClassInfo() {
-    static const std::string Name = "TvskSkinnedMenu<" + TBase::StaticClassInfo().Name() + ">";
-    static const TClassInfo& Info = BuildClassInfo<TvskSkinnedMenu>(Name.c_str());
+    // Never destroyed, as the class information that keeps a pointer to it.
+    static const auto* const Name = new std::string("TvskSkinnedMenu<" + TBase::StaticClassInfo().Name() + ">");
+    static const TClassInfo& Info = BuildClassInfo<TvskSkinnedMenu>(Name->c_str());
     return Info;
 }
 

@@ -12,7 +12,12 @@ struct TThreadKeys {
     THookHandle Hook;
 };
 
-thread_local TThreadKeys GKeys;
+// Never destroyed: the program's forms go with the application object at static destruction, after this
+// thread's own objects are gone, and each skinned frame leaves the registry on its way out.
+TThreadKeys& ThreadKeys() {
+    thread_local auto* const Keys = new TThreadKeys;
+    return *Keys;
+}
 
 bool Offered(UINT Message) {
     switch (Message) {
@@ -29,9 +34,10 @@ bool OfferToFrames(const MSG& Msg) {
     for (HWND Window = Msg.hwnd; Window;
          Window = (::GetWindowLongPtrA(Window, GWL_STYLE) & WS_CHILD) ? ::GetParent(Window) : nullptr) {
         // A frame may leave the registry while it handles the message: walk a copy.
-        const std::vector<TvskKeyTarget*> Targets = GKeys.Targets;
+        const std::vector<TvskKeyTarget*> Targets = ThreadKeys().Targets;
         for (TvskKeyTarget* Target : Targets)
-            if (std::find(GKeys.Targets.begin(), GKeys.Targets.end(), Target) != GKeys.Targets.end() &&
+            if (std::find(ThreadKeys().Targets.begin(), ThreadKeys().Targets.end(), Target) !=
+                    ThreadKeys().Targets.end() &&
                 Target->KeyWindow() == Window && Target->OnApplicationMessage(Msg))
                 return true;
     }
@@ -44,23 +50,24 @@ LRESULT CALLBACK GetMessageHook(int Code, WPARAM WParam, LPARAM LParam) {
         MSG& Msg = *reinterpret_cast<MSG*>(LParam);
         if (Offered(Msg.message) && OfferToFrames(Msg)) Msg.message = WM_NULL;
     }
-    return ::CallNextHookEx(GKeys.Hook.Get(), Code, WParam, LParam);
+    return ::CallNextHookEx(ThreadKeys().Hook.Get(), Code, WParam, LParam);
 }
 
 } // namespace
 
 void TvskFormKeys::Register(TvskKeyTarget& Target) {
-    if (std::find(GKeys.Targets.begin(), GKeys.Targets.end(), &Target) != GKeys.Targets.end()) return;
-    GKeys.Targets.push_back(&Target);
-    if (!GKeys.Hook)
-        GKeys.Hook.Reset(::SetWindowsHookExA(WH_GETMESSAGE, GetMessageHook, nullptr, ::GetCurrentThreadId()));
+    if (std::find(ThreadKeys().Targets.begin(), ThreadKeys().Targets.end(), &Target) != ThreadKeys().Targets.end())
+        return;
+    ThreadKeys().Targets.push_back(&Target);
+    if (!ThreadKeys().Hook)
+        ThreadKeys().Hook.Reset(::SetWindowsHookExA(WH_GETMESSAGE, GetMessageHook, nullptr, ::GetCurrentThreadId()));
 }
 
 void TvskFormKeys::Unregister(TvskKeyTarget& Target) {
-    std::erase(GKeys.Targets, &Target);
-    if (GKeys.Targets.empty()) GKeys.Hook.Reset();
+    std::erase(ThreadKeys().Targets, &Target);
+    if (ThreadKeys().Targets.empty()) ThreadKeys().Hook.Reset();
 }
 
 bool TvskFormKeys::Installed() {
-    return static_cast<bool>(GKeys.Hook);
+    return static_cast<bool>(ThreadKeys().Hook);
 }
