@@ -23,17 +23,15 @@
 
 namespace {
 
-constexpr const char* kNoSkinnedFrame = "the main window's description has no skinned frame (sfMain is no TvskForm)";
-
 // The look's sub-menu holds the five styles, a line and "Theme File...".
 constexpr int kThemeFileItem = 6;
 
 class LookChoiceTest : public MainWindowTest {
 protected:
-    // The look is offered by the window's skinned frame; a window described without one offers none.
-    bool OpenSkinned() {
+    // The look is offered by the window's skinned frame.
+    void OpenSkinned() {
         Open();
-        return dynamic_cast<TvskForm*>(m_pForm->FindComponent("sfMain")) != nullptr;
+        ASSERT_NE(dynamic_cast<TvskForm*>(m_pForm->FindComponent("sfMain")), nullptr);
     }
     TMenuItem& LookMenu() const {
         auto* sfMain = FindComponentAs<TvskForm>(*m_pForm, "sfMain");
@@ -71,7 +69,7 @@ protected:
 
 TEST_F(LookChoiceTest, EachLookReachesTheWholeWindowAtOnceAndIsRemembered) {
     WriteCommands({"DSPLIB QGPL"});
-    if (!OpenSkinned()) GTEST_SKIP() << kNoSkinnedFrame;
+    ASSERT_NO_FATAL_FAILURE(OpenSkinned());
     ASSERT_NE(m_pForm->Look(), nullptr);
     TMenuItem& look = LookMenu();
     EXPECT_EQ(look.Caption(), "&Look");
@@ -170,7 +168,7 @@ TEST_F(LookChoiceTest, ThemeFileIsUsedByEverySkinnedComponentAndABrokenOneKeepsT
 }
 
 TEST_F(LookChoiceTest, QuotedCaseOptionSitsInTheControlBoxMenu) {
-    if (!OpenSkinned()) GTEST_SKIP() << kNoSkinnedFrame;
+    ASSERT_NO_FATAL_FAILURE(OpenSkinned());
     TMenuItem* pItem = m_pForm->QuotedCaseItem();
     ASSERT_NE(pItem, nullptr);
     auto* sfMain = FindComponentAs<TvskForm>(*m_pForm, "sfMain");
