@@ -1,12 +1,9 @@
 // The main window as a user sees it: made from its description over a given history, shown and in the
 // foreground, so that real input reaches it and pictures of the screen show it; the quit confirmation on, as
-// the program has it. Message boxes are recorded and answered (OK unless answers are queued).
+// the program has it.
 #pragma once
 
-#include "tests/app/HistoryFile.h"
-#include "tests/support/MessageBoxAnswers.h"
-
-#include "app/Main.h"
+#include "tests/app/MainWindowFixture.h"
 
 #include <windows.h>
 
@@ -15,21 +12,13 @@
 
 class TvskTitleBar;
 
-class ShownMainWindowTest : public HistoryFileTest {
+class ShownMainWindowTest : public MainWindowTest {
 protected:
-    static void SetUpTestSuite();
-    void TearDown() override;
-
-    // Writes Commands (oldest first) as the history, then opens the window.
+    // Writes Commands (oldest first) as the history, then opens the window on the screen.
     void Open(const std::vector<std::string>& Commands = {});
     void Close();
 
-    HWND Wnd(const char* szName) const;
     TvskTitleBar& TitleBar() const;
     // The screen centre of the title bar button of that type (a TvskTitleBarBtnType).
     POINT TitleButtonCentre(int nType) const;
-    void Click(const char* szName) const;
-
-    TfmMain* m_pForm = nullptr;
-    TMessageBoxAnswers m_boxes;
 };
