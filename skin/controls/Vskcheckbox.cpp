@@ -108,12 +108,7 @@ void TvskCheckBox::ApplyAutoSize() {
 void TvskCheckBox::Paint() {
     const TRect Client = ClientRect();
     TCanvas& Target = Canvas();
-    if (FTransparent && Parent()) {
-        DoTrans(Target, *this);
-    } else {
-        Target.Brush().SetColor(Color());
-        Target.FillRect(Client);
-    }
+    PaintControlBackground(Target, *this, FTransparent);
     const TBitmap& Marked = Mark();
     if (!Marked.Empty()) Target.Draw(MarkLeft, (Client.Height() - Marked.Height()) / 2, Marked);
     Target.SetFont(*Font());

@@ -95,13 +95,7 @@ void TvskCustomGroupBox::AdjustClientRect(TRect& Rect) {
 void TvskCustomGroupBox::Paint() {
     TCanvas& Target = Canvas();
     const TRect Client = ClientRect();
-    if (Transparent() && Parent()) {
-        DoTrans(Target, *this);
-    } else {
-        Target.Brush().SetStyle(bsSolid);
-        Target.Brush().SetColor(Color());
-        Target.FillRect(Client);
-    }
+    PaintControlBackground(Target, *this, Transparent());
     Target.SetFont(*Font());
     const int Y = Client.top + FontHeight() / 2 + 1;
     const int GapEnd = FCaption.empty() ? Client.left : Client.left + Target.TextWidth(FCaption) + CaptionGapEnd;

@@ -103,12 +103,7 @@ void TvskCustomPanel::Resize() {
 void TvskCustomPanel::Paint() {
     const TRect Client = ClientRect();
     TCanvas& Target = Canvas();
-    if (FTransparent && Parent()) {
-        DoTrans(Target, *this);
-    } else {
-        Target.Brush().SetColor(Color());
-        Target.FillRect(Client);
-    }
+    PaintControlBackground(Target, *this, FTransparent);
     const TGraphic* Graphic = FPicture->Graphic();
     if (Graphic && !Graphic->Empty()) {
         FPictureCache.Draw(Target, Client, PictureSlot, [&](TCanvas& Face, const TRect& Rect) {

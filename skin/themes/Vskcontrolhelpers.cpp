@@ -36,6 +36,16 @@ void DoTrans(TCanvas& Canvas, const TControl& Control) {
     Parent->Perform(WM_PAINT, reinterpret_cast<WPARAM>(DC), 0);
 }
 
+void PaintControlBackground(TCanvas& Canvas, const TControl& Control, bool SeeThrough) {
+    if (SeeThrough && Control.Parent()) {
+        DoTrans(Canvas, Control);
+        return;
+    }
+    Canvas.Brush().SetStyle(bsSolid);
+    Canvas.Brush().SetColor(Control.Color());
+    Canvas.FillRect(Control.ClientRect());
+}
+
 void SetWinControlTransparent(TWinControl& Control) {
     TControlStyle Style = Control.ControlStyle();
     Control.SetControlStyle(Style.Exclude(csOpaque));

@@ -52,6 +52,10 @@ void SetBitmapWindow(HWND Window, const TBitmap& Bmp, TColor TransparentColor);
 // to the parent's client area. The DC's state is restored afterwards. Nothing happens without a parent.
 void DoTrans(TCanvas& Canvas, const TControl& Control);
 
+// The background a skinned control paints first: what lies behind it when SeeThrough (DoTrans), else its own
+// colour. A loose control (no parent to show through) fills with its colour even when see-through.
+void PaintControlBackground(TCanvas& Canvas, const TControl& Control, bool SeeThrough);
+
 // Clears csOpaque and adds WS_EX_TRANSPARENT to the control's window (created if need be).
 void SetWinControlTransparent(TWinControl& Control);
 
