@@ -15,6 +15,9 @@ class TWinControl;
 
 class TvskBackdrop {
 public:
+    // In the paint buffers' 32 bits per pixel, so that drawing it is a plain copy.
+    TvskBackdrop() { FImage.SetPixelFormat(pf32bit); }
+
     // Draws the backdrop of Control over its client area of Canvas.
     void Draw(TCanvas& Canvas, const TControl& Control);
     // The next paint is for the control's own state only: it may reuse the backdrop.

@@ -12,8 +12,10 @@
 
 namespace {
 
+// Faces are kept in 32 bits per pixel, the layout of the screen and of the paint buffers: blitting them there
+// is a copy, where 24-bit pixels would be converted on every paint (several times slower).
 std::unique_ptr<TBitmap> RenderedOn(TColor Background, int Width, int Height, const TvskFaceCache::TRender& Render) {
-    auto Image = std::make_unique<TBitmap>(Width, Height);
+    auto Image = std::make_unique<TBitmap>(Width, Height, pf32bit);
     const TRect Rect(0, 0, Width, Height);
     Image->Canvas().Brush().SetColor(Background);
     Image->Canvas().FillRect(Rect);

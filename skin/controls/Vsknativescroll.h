@@ -10,20 +10,6 @@
 
 class TvskScrollBar;
 
-// Sets a flag for its own lifetime and puts the old value back: the guards against echoes between a host
-// and its skinned bars.
-class TvskFlagScope {
-public:
-    explicit TvskFlagScope(bool& Flag) : FFlag(Flag), FSaved(Flag) { FFlag = true; }
-    ~TvskFlagScope() { FFlag = FSaved; }
-    TvskFlagScope(const TvskFlagScope&) = delete;
-    TvskFlagScope& operator=(const TvskFlagScope&) = delete;
-
-private:
-    bool& FFlag;
-    bool FSaved;
-};
-
 // One native scroll bar as the skinned one copies it.
 struct TvskNativeBar {
     // Shown and enabled (neither hidden nor unavailable).

@@ -16,6 +16,7 @@
 // that KeepsDeadBarsShown, shown without a thumb and disabled while the native bar is not).
 #pragma once
 
+#include "framework/core/FlagScope.h"
 #include "framework/core/Properties.h"
 #include "skin/controls/Vskscrollbar.h"
 #include "skin/controls/Vsknativescroll.h"
@@ -63,7 +64,7 @@ public:
     // Copies the native bars' state into the skinned ones.
     void UpdateScrollBars() {
         if (FSelfScroll || this->IsLoading() || !this->HandleAllocated()) return;
-        const TvskFlagScope Scrolling(FScrolling);
+        const TFlagScope Scrolling(FScrolling);
         for (const TvskProgressBarOrientation Axis : {vskVertical, vskHorizontal})
             if (TvskScrollBar* Bar = FBars[Axis]) {
                 CopyNativeBar(*Bar, ReadNativeBar(this->Handle(), Axis), BarShowable(Axis), KeepsDeadBarsShown());
@@ -172,7 +173,7 @@ private:
     void BarChanged(TvskProgressBarOrientation Axis) {
         if (FScrolling || !FBars[Axis] || !this->HandleAllocated()) return;
         {
-            const TvskFlagScope Scrolling(FSelfScroll);
+            const TFlagScope Scrolling(FSelfScroll);
             ScrollToBar(*FBars[Axis], Axis);
         }
         this->Invalidate();

@@ -27,7 +27,7 @@ void DoTrans(TCanvas& Canvas, const TControl& Control) {
     TWinControl* Parent = Control.Parent();
     if (!Parent) return;
     const HDC DC = Canvas.Handle();
-    const TSaveDCGuard Saved(DC);
+    const TOriginClipGuard Saved(DC);
     POINT Origin;
     ::GetViewportOrgEx(DC, &Origin);
     ::SetViewportOrgEx(DC, Origin.x - Control.Left(), Origin.y - Control.Top(), nullptr);

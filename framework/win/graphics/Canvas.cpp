@@ -22,13 +22,14 @@ const POINT* AsPoints(std::span<const TPoint> Points) {
 TCanvas::TCanvas() {
     // A changed tool must leave the DC before its old GDI object is replaced; the next operation that needs
     // it selects the new one.
-    FFont.OnChange = [this](TObject*) { Deselect(stFont); };
+    FFont.OnChange = [this](TObject*) { FontChanged(); };
     FPen.OnChange = [this](TObject*) { Deselect(stPen); };
     FBrush.OnChange = [this](TObject*) { Deselect(stBrush); };
 }
 
 TCanvas::~TCanvas() {
     SetHandle(nullptr);
+    Unpark();
 }
 
 HDC TCanvas::Handle() {
@@ -39,8 +40,42 @@ HDC TCanvas::Handle() {
 
 void TCanvas::SetHandle(HDC DC) {
     if (DC == FHandle) return;
+    if (DC && DC == FParkedDC) {
+        Resume();
+        return;
+    }
     Deselect(AllObjects);
+    Unpark();
     FHandle = DC;
+}
+
+void TCanvas::Park() {
+    if (!FHandle) return;
+    FParkedDC = FHandle;
+    FHandle = nullptr;
+}
+
+void TCanvas::Unpark() {
+    if (!FParkedDC) return;
+    Deselect(AllObjects);
+    FParkedDC = nullptr;
+}
+
+// Back on the parked DC. Whatever drew there meanwhile may have changed its colours and modes, which are
+// set again; an object of ours that is no longer selected counts as not selected (its old object with it).
+void TCanvas::Resume() {
+    FHandle = FParkedDC;
+    FParkedDC = nullptr;
+    const HDC DC = FHandle;
+    if ((FState & stFont) && ::GetCurrentObject(DC, OBJ_FONT) != FFont.Handle()) FState &= ~stFont;
+    if ((FState & stPen) && ::GetCurrentObject(DC, OBJ_PEN) != FPen.Handle()) FState &= ~stPen;
+    if ((FState & stBrush) && ::GetCurrentObject(DC, OBJ_BRUSH) != FBrush.Handle()) FState &= ~stBrush;
+    if (FState & stFont) ::SetTextColor(DC, ColorToRGB(FFont.Color()));
+    if (FState & stPen) ::SetROP2(DC, FPen.Rop2());
+    if (FState & stBrush) {
+        ::SetBkColor(DC, ColorToRGB(FBrush.Color()));
+        ::SetBkMode(DC, FBrush.Style() == bsSolid ? OPAQUE : TRANSPARENT);
+    }
 }
 
 void TCanvas::RequireState(unsigned Flags) {
@@ -66,10 +101,20 @@ void TCanvas::RequireState(unsigned Flags) {
 
 void TCanvas::Deselect(unsigned Flags) {
     const unsigned Selected = Flags & FState;
-    if (Selected & stFont) ::SelectObject(FHandle, FOldFont);
-    if (Selected & stPen) ::SelectObject(FHandle, FOldPen);
-    if (Selected & stBrush) ::SelectObject(FHandle, FOldBrush);
+    const HDC DC = Holder();
+    if (Selected & stFont) ::SelectObject(DC, FOldFont);
+    if (Selected & stPen) ::SelectObject(DC, FOldPen);
+    if (Selected & stBrush) ::SelectObject(DC, FOldBrush);
     FState &= ~Selected;
+}
+
+// A new colour alone is a DC setting: the font stays selected (selecting it again costs far more).
+void TCanvas::FontChanged() {
+    if ((FState & stFont) && !FFont.HandleStale()) {
+        if (FHandle) ::SetTextColor(FHandle, ColorToRGB(FFont.Color()));
+        return;
+    }
+    Deselect(stFont);
 }
 
 TRect TCanvas::ClipRect() {

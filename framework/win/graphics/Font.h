@@ -49,6 +49,8 @@ public:
     // The font as GDI sees it. Owned by this object: never delete it, and do not keep it selected into a DC
     // across a change of the font (OnChange is the moment to deselect it).
     HFONT Handle() const;
+    // Whether the next Handle makes a new HFONT (a property it carries changed since the last one).
+    bool HandleStale() const { return FHandleStale; }
 
     void Assign(const TPersistent& Source) override;
 

@@ -19,6 +19,11 @@ void TOffscreenBuffer::CopyTo(HDC Target, int X, int Y) const {
     ::BitBlt(Target, X, Y, FWidth, FHeight, FDC.Handle(), 0, 0, SRCCOPY);
 }
 
+void TOffscreenBuffer::CopyAreaTo(HDC Target, const RECT& Area) const {
+    ::BitBlt(Target, Area.left, Area.top, Area.right - Area.left, Area.bottom - Area.top, FDC.Handle(), Area.left,
+             Area.top, SRCCOPY);
+}
+
 bool TOffscreenBuffer::Fits(int Width, int Height) const {
     return FWidth == std::max(Width, 1) && FHeight == std::max(Height, 1);
 }

@@ -25,6 +25,8 @@ public:
     bool Fits(int Width, int Height) const;
     // The whole buffer onto Target with its top-left corner at (X, Y).
     void CopyTo(HDC Target, int X = 0, int Y = 0) const;
+    // Area of the buffer onto the same area of Target.
+    void CopyAreaTo(HDC Target, const RECT& Area) const;
 
 private:
     int FWidth;

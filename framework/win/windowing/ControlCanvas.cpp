@@ -24,11 +24,21 @@ TControlCanvas::~TControlCanvas() {
 void TControlCanvas::BeginPaint(HDC DC) {
     FreeHandle();
     SetHandle(DC);
+    FPaintDC = DC;
     Brush().SetStyle(bsSolid);
 }
 
-void TControlCanvas::EndPaint() {
-    SetHandle(nullptr);
+void TControlCanvas::EndPaint(bool StayParked) {
+    FPaintDC = nullptr;
+    if (StayParked)
+        Park();
+    else
+        SetHandle(nullptr);
+}
+
+void TControlCanvas::ResumePaint(HDC Outer) {
+    SetHandle(Outer);
+    FPaintDC = Outer;
 }
 
 void TControlCanvas::FreeHandle() {

@@ -17,9 +17,14 @@ public:
     explicit TControlCanvas(TControl& Control);
     ~TControlCanvas() override;
 
-    // Draws on DC (owned by the caller) until EndPaint.
+    // Draws on DC (owned by the caller) until EndPaint. EndPaint(true) parks the canvas on the DC (Park): for
+    // the control's kept paint buffer, which the control unparks from before it goes.
     void BeginPaint(HDC DC);
-    void EndPaint();
+    void EndPaint(bool StayParked = false);
+    // The DC of the paint under way, null outside paints. A paint nested in another (the control asked to
+    // paint while it paints) hands the canvas back to the outer one's DC when it ends.
+    HDC PaintDC() const { return FPaintDC; }
+    void ResumePaint(HDC Outer);
     // Gives back the window DC taken for drawing outside painting, if any.
     void FreeHandle();
 
@@ -32,16 +37,28 @@ protected:
 private:
     TControl& FControl;
     std::unique_ptr<TWindowDC> FWindowDC;
+    HDC FPaintDC = nullptr;
 };
 
-// A control's canvas drawing on a paint DC for the length of a scope (BeginPaint ... EndPaint).
+// A control's canvas drawing on a paint DC for the length of a scope (BeginPaint ... EndPaint), parked on it
+// afterwards when StayParked.
 class TCanvasPaintScope {
 public:
-    TCanvasPaintScope(TControlCanvas& Canvas, HDC DC) : FCanvas(Canvas) { FCanvas.BeginPaint(DC); }
-    ~TCanvasPaintScope() { FCanvas.EndPaint(); }
+    TCanvasPaintScope(TControlCanvas& Canvas, HDC DC, bool StayParked = false)
+        : FCanvas(Canvas), FOuter(Canvas.PaintDC()), FStayParked(StayParked) {
+        FCanvas.BeginPaint(DC);
+    }
+    ~TCanvasPaintScope() {
+        if (FOuter)
+            FCanvas.ResumePaint(FOuter);
+        else
+            FCanvas.EndPaint(FStayParked);
+    }
     TCanvasPaintScope(const TCanvasPaintScope&) = delete;
     TCanvasPaintScope& operator=(const TCanvasPaintScope&) = delete;
 
 private:
     TControlCanvas& FCanvas;
+    HDC FOuter;
+    bool FStayParked;
 };

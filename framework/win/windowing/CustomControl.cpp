@@ -16,7 +16,12 @@ TCanvas& TCustomControl::Canvas() {
     return *FCanvas;
 }
 
+// Between paints into the kept buffer the canvas stays parked there, its font selected.
 void TCustomControl::PaintWindow(HDC DC) {
-    TCanvasPaintScope Painting(*FCanvas, DC);
+    TCanvasPaintScope Painting(*FCanvas, DC, DC == PaintBufferDC());
     Paint();
+}
+
+void TCustomControl::PaintBufferReleasing() {
+    FCanvas->Unpark();
 }

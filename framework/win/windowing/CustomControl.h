@@ -21,6 +21,7 @@ public:
 protected:
     virtual void Paint() {}
     void PaintWindow(HDC DC) override;
+    void PaintBufferReleasing() override;
 
 private:
     std::unique_ptr<TControlCanvas> FCanvas;

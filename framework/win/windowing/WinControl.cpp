@@ -189,7 +189,7 @@ LRESULT CALLBACK TWinControl::MainWndProc(HWND Window, UINT Msg, WPARAM WParam, 
 void TWinControl::WndProc(TMessage& Message) {
     switch (Message.Msg) {
     case WM_PAINT: WMPaint(Message); break;
-    case WM_PRINTCLIENT: PaintContents(MessageDC(Message).Get()); break;
+    case WM_PRINTCLIENT: PaintGiven(MessageDC(Message).Get()); break;
     case WM_ERASEBKGND: WMEraseBkgnd(Message); break;
     case WM_NCCALCSIZE: WMNCCalcSize(Message); break;
     case WM_NCPAINT: WMNCPaint(Message); break;
@@ -305,7 +305,7 @@ void TWinControl::WMNCDestroy(TMessage& Message) {
     ::SetWindowLongPtrA(FHandle.Get(), GWLP_USERDATA, 0);
     TMouseHover::LeftWindow(this);
     FTrackingMouse = false;
-    FPaintBuffer.reset();
+    ReleasePaintBuffer();
     FHandle.Forget();
 }
 

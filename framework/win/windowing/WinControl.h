@@ -149,6 +149,10 @@ protected:
     // custom control calls Paint), then PaintHandler paints the graphic children.
     virtual void PaintWindow(HDC DC);
     void PaintHandler(HDC DC);
+    // The DC of the kept off-screen buffer a double-buffered control paints into; null when there is none.
+    HDC PaintBufferDC() const;
+    // The kept buffer is about to go: whatever is selected into its DC must leave it now.
+    virtual void PaintBufferReleasing() {}
 
     virtual void KeyDown(WORD& Key, TShiftState Shift);
     virtual void KeyUp(WORD& Key, TShiftState Shift);
@@ -184,8 +188,10 @@ private:
     WPARAM KeyEvent(const TMessage& Message);
     bool KeepsKey(const TMessage& Message);
 
-    void PaintBuffered();
+    void PaintGiven(HDC DC);
+    void PaintBuffered(HDC Target);
     void PaintContents(HDC DC);
+    void ReleasePaintBuffer();
 
     // Message handlers.
     void WMPaint(TMessage& Message);
@@ -223,4 +229,5 @@ private:
     bool FTrackingMouse = false;
     bool FDoubleBuffered = false;
     std::unique_ptr<TOffscreenBuffer> FPaintBuffer; // while double-buffered and the window lives
+    bool FPaintingBuffer = false;                   // PaintContents into FPaintBuffer is under way
 };

@@ -2,6 +2,7 @@
 // a DC a message brings along, or (double-buffered) an off-screen buffer copied to the screen in one BitBlt.
 #include "framework/win/windowing/WinControl.h"
 
+#include "framework/core/FlagScope.h"
 #include "framework/win/graphics/Brush.h"
 #include "framework/win/graphics/DeviceContexts.h"
 #include "framework/win/graphics/OffscreenBuffer.h"
@@ -45,11 +46,12 @@ void TWinControl::Update() {
 
 void TWinControl::WMPaint(TMessage& Message) {
     if (const TBorrowedDC Given = MessageDC(Message)) {
-        PaintContents(Given.Get());
+        PaintGiven(Given.Get());
         return;
     }
     if (FDoubleBuffered) {
-        PaintBuffered();
+        TPaintDC Paint(FHandle.Get());
+        PaintBuffered(Paint.Handle());
         return;
     }
     const bool GraphicChildren = std::any_of(FControls.begin(), FControls.end(), [](TControl* Child) {
@@ -64,20 +66,49 @@ void TWinControl::WMPaint(TMessage& Message) {
     PaintHandler(Paint.Handle());
 }
 
+// A DC a message brings (a parent's PaintTo, the backdrop of a see-through child, WM_PRINTCLIENT) gets the
+// same picture as the screen. A double-buffered control paints into its kept buffer for it too, where its
+// canvas finds its font still selected, unless it is painting into that buffer already (a graphic child
+// asking for what lies behind it).
+void TWinControl::PaintGiven(HDC DC) {
+    if (FDoubleBuffered && !FPaintingBuffer)
+        PaintBuffered(DC);
+    else
+        PaintContents(DC);
+}
+
 // The screen goes from the old picture to the new one in one step: nothing half-painted, no erased
-// background, ever shows, however much the control and its graphic children draw over each other.
-void TWinControl::PaintBuffered() {
-    TPaintDC Paint(FHandle.Get());
+// background, ever shows, however much the control and its graphic children draw over each other. Only what
+// Target can show (its clip box) is painted and copied.
+void TWinControl::PaintBuffered(HDC Target) {
     const TRect Client = ClientRect();
-    if (!FPaintBuffer || !FPaintBuffer->Fits(Client.Width(), Client.Height()))
-        FPaintBuffer = std::make_unique<TOffscreenBuffer>(Paint.Handle(), Client.Width(), Client.Height());
-    PaintContents(FPaintBuffer->DC());
-    FPaintBuffer->CopyTo(Paint.Handle());
+    TRect Needed;
+    if (::GetClipBox(Target, &Needed) == NULLREGION || !::IntersectRect(&Needed, &Needed, &Client)) return;
+    if (FPaintBuffer && !FPaintBuffer->Fits(Client.Width(), Client.Height())) ReleasePaintBuffer();
+    if (!FPaintBuffer) FPaintBuffer = std::make_unique<TOffscreenBuffer>(nullptr, Client.Width(), Client.Height());
+    const HDC Buffer = FPaintBuffer->DC();
+    {
+        const TOriginClipGuard Saved(Buffer);
+        ::IntersectClipRect(Buffer, Needed.left, Needed.top, Needed.right, Needed.bottom);
+        const TFlagScope Painting(FPaintingBuffer);
+        PaintContents(Buffer);
+    }
+    FPaintBuffer->CopyAreaTo(Target, Needed);
+}
+
+HDC TWinControl::PaintBufferDC() const {
+    return FPaintBuffer ? FPaintBuffer->DC() : nullptr;
+}
+
+void TWinControl::ReleasePaintBuffer() {
+    if (!FPaintBuffer) return;
+    PaintBufferReleasing();
+    FPaintBuffer.reset();
 }
 
 void TWinControl::SetDoubleBuffered(bool Value) {
     FDoubleBuffered = Value;
-    if (!Value) FPaintBuffer.reset();
+    if (!Value) ReleasePaintBuffer();
 }
 
 // A double-buffered control had nothing erased before it paints, so one that does not cover its whole area
@@ -90,9 +121,11 @@ void TWinControl::PaintContents(HDC DC) {
     PaintHandler(DC);
 }
 
+// What the control's own painting leaves in the DC besides origin and clip (objects, colours) is put back by
+// whoever changed it: canvases deselect their objects, system controls restore theirs.
 void TWinControl::PaintHandler(HDC DC) {
     {
-        TSaveDCGuard Saved(DC);
+        const TOriginClipGuard Saved(DC);
         PaintWindow(DC);
     }
     PaintControls(DC, nullptr);
@@ -114,7 +147,7 @@ void TWinControl::PaintControls(HDC DC, TControl* First) {
         const TRect Area = Child->BoundsRect();
         RECT Overlap;
         if (!::IntersectRect(&Overlap, &Area, &Clip)) continue;
-        TSaveDCGuard Saved(DC);
+        const TOriginClipGuard Saved(DC);
         ::OffsetViewportOrgEx(DC, Area.left, Area.top, nullptr);
         ::IntersectClipRect(DC, 0, 0, Area.Width(), Area.Height());
         Child->Perform(WM_PAINT, reinterpret_cast<WPARAM>(DC));
@@ -122,7 +155,7 @@ void TWinControl::PaintControls(HDC DC, TControl* First) {
 }
 
 void TWinControl::PaintTo(HDC DC, int X, int Y) {
-    TSaveDCGuard Saved(DC);
+    const TOriginClipGuard Saved(DC);
     ::OffsetViewportOrgEx(DC, X, Y, nullptr);
     ::IntersectClipRect(DC, 0, 0, Width(), Height());
     if (FHandle) Perform(WM_PRINT, reinterpret_cast<WPARAM>(DC), PRF_NONCLIENT);

@@ -268,3 +268,87 @@ TEST(CanvasWithoutDC, RefusesToDraw) {
     TCanvas Canvas;
     EXPECT_THROW(Canvas.FillRect(TRect(0, 0, 1, 1)), EInvalidOperation);
 }
+
+namespace {
+
+// A canvas parked on a memory DC of its own, as a control's canvas on its kept paint buffer.
+struct CanvasParkingTest : ::testing::Test {
+    TBitmap Target{40, 20};
+    TMemoryDC DC;
+    HGDIOBJ OriginalBitmap = ::SelectObject(DC.Handle(), Target.Handle());
+    HGDIOBJ OriginalFont = ::GetCurrentObject(DC.Handle(), OBJ_FONT);
+    TCanvas Canvas;
+
+    CanvasParkingTest() {
+        Canvas.SetHandle(DC.Handle());
+        Canvas.Font().SetColor(clBlue);
+        Canvas.TextOut(0, 0, "W"); // selects the font
+        Canvas.Park();
+    }
+    ~CanvasParkingTest() override {
+        Canvas.Unpark();
+        ::SelectObject(DC.Handle(), OriginalBitmap);
+    }
+    HGDIOBJ SelectedFont() const { return ::GetCurrentObject(DC.Handle(), OBJ_FONT); }
+};
+
+} // namespace
+
+TEST_F(CanvasParkingTest, TheFontStaysSelectedWhileParkedAndTheDCGetsItsOwnBackOnUnpark) {
+    EXPECT_FALSE(Canvas.HandleAllocated());
+    EXPECT_EQ(SelectedFont(), Canvas.Font().Handle());
+    Canvas.SetHandle(DC.Handle());
+    EXPECT_EQ(SelectedFont(), Canvas.Font().Handle());
+    Canvas.Park();
+    Canvas.Unpark();
+    EXPECT_EQ(SelectedFont(), OriginalFont);
+}
+
+TEST_F(CanvasParkingTest, BindingAnotherDCOrChangingTheFontGivesTheParkedDCItsOwnFontBack) {
+    Canvas.Font().SetSize(20); // the old HFONT goes: it must not be selected anywhere then
+    EXPECT_EQ(SelectedFont(), OriginalFont);
+
+    Canvas.SetHandle(DC.Handle());
+    Canvas.TextOut(0, 0, "W");
+    Canvas.Park();
+    TBitmap Other(4, 4);
+    Canvas.SetHandle(Other.Canvas().Handle());
+    EXPECT_EQ(SelectedFont(), OriginalFont);
+    Canvas.SetHandle(nullptr);
+}
+
+// Whatever drew on the DC between two uses may have left its own colours and objects there: the canvas draws
+// with its own again.
+TEST_F(CanvasParkingTest, ResumingAfterOthersDrewThereDrawsWithTheCanvasOwnFontAndColours) {
+    Canvas.SetHandle(DC.Handle());
+    const int OwnWidth = Canvas.TextWidth("WWWW");
+    Canvas.Park();
+    const HGDIOBJ Ours = SelectedFont();
+    ::SelectObject(DC.Handle(), ::GetStockObject(SYSTEM_FIXED_FONT));
+    ::SetTextColor(DC.Handle(), RGB(255, 0, 0));
+
+    Canvas.SetHandle(DC.Handle());
+    EXPECT_EQ(Canvas.TextWidth("WWWW"), OwnWidth);
+    Fill(Target, clWhite);
+    Canvas.Brush().SetStyle(bsClear);
+    Canvas.TextOut(0, 0, "WWWW");
+    ::GdiFlush();
+    bool SawBlue = false;
+    for (int Y = 0; Y < Target.Height(); ++Y)
+        for (int X = 0; X < Target.Width(); ++X) {
+            EXPECT_NE(PixelAt(Target, X, Y), clRed);
+            SawBlue = SawBlue || PixelAt(Target, X, Y) == clBlue;
+        }
+    EXPECT_TRUE(SawBlue);
+    Canvas.Park();
+    EXPECT_EQ(SelectedFont(), Ours);
+}
+
+TEST_F(CanvasParkingTest, ANewColourAloneKeepsTheFontSelected) {
+    Canvas.SetHandle(DC.Handle());
+    const HGDIOBJ Ours = SelectedFont();
+    Canvas.Font().SetColor(clRed);
+    EXPECT_EQ(SelectedFont(), Ours);
+    EXPECT_EQ(::GetTextColor(DC.Handle()), RGB(255, 0, 0));
+    Canvas.Park();
+}

@@ -1,11 +1,12 @@
 // The double-buffered paint path: a control that opts in paints itself and its graphic children into one
-// off-screen bitmap that reaches the screen in one copy, erases nothing beforehand, paints straight into a DC
-// it is given, and gives every handle of a paint back.
+// off-screen bitmap that reaches the screen in one copy, erases nothing beforehand, paints a DC it is given
+// through the same bitmap, and gives every handle of a paint back.
 #include "tests/support/HandleSnapshot.h"
 #include "tests/support/Messages.h"
 #include "tests/support/Pictures.h"
 #include "tests/support/Pixels.h"
 
+#include "framework/core/FlagScope.h"
 #include "framework/win/controls/Panel.h"
 #include "framework/win/forms/Form.h"
 #include "framework/win/graphics/DeviceContexts.h"
@@ -133,18 +134,77 @@ TEST_F(DoubleBufferTest, EraseBackgroundFillsNothingButTheBufferedPaintLaysTheBa
     EXPECT_TRUE(AreaIs(Target, TRect(0, 0, 100, 80), clRed));
 }
 
-TEST_F(DoubleBufferTest, AGivenDCIsPaintedStraightInto) {
+// A DC a message brings gets the picture through the kept buffer too (where the canvas keeps its font), and
+// only as far as that DC's clipping reaches.
+TEST_F(DoubleBufferTest, AGivenDCGetsThePictureThroughTheBufferWithinItsClip) {
     Control->Covering = false;
     Control->SetColor(clRed);
     TBitmap Target(100, 80);
     Fill(Target, Background);
     Control->PaintTo(Target.Canvas().Handle(), 0, 0);
     ASSERT_EQ(1u, Control->Record.DCs.size());
-    EXPECT_EQ(Target.Canvas().Handle(), Control->Record.DCs[0]);
-    EXPECT_EQ(Target.Canvas().Handle(), Child->Record.DCs[0]);
+    EXPECT_EQ(static_cast<DWORD>(OBJ_MEMDC), Control->Record.Kinds[0]);
+    EXPECT_NE(Target.Canvas().Handle(), Control->Record.DCs[0]);
+    EXPECT_EQ(Control->Record.DCs[0], Child->Record.DCs[0]);
     // The background is there although erasing did nothing: the paint laid it.
     EXPECT_TRUE(AreaIs(Target, TRect(0, 0, 100, 30), clRed));
     EXPECT_TRUE(AreaIs(Target, TRect(20, 30, 60, 50), clLime));
+
+    Control->Covering = true;
+    Fill(Target, Background);
+    const HDC DC = Target.Canvas().Handle();
+    ::IntersectClipRect(DC, 0, 0, 50, 80);
+    Control->Perform(WM_PAINT, reinterpret_cast<WPARAM>(DC));
+    ::SelectClipRgn(DC, nullptr);
+    EXPECT_TRUE(AreaIs(Target, TRect(0, 0, 20, 80), clBlue));
+    EXPECT_TRUE(AreaIs(Target, TRect(20, 30, 50, 50), clLime));
+    EXPECT_TRUE(AreaIs(Target, TRect(50, 0, 100, 80), Background));
+}
+
+namespace {
+// Takes what lies behind it into a bitmap of its own by asking its parent to paint there (as a see-through
+// control keeps its backdrop), shows it and puts a mark on it. The parent is painting into its kept buffer at
+// that moment, its origin and clip set for this child: the nested paint must go straight into the bitmap.
+// Asked again from within that paint, it paints nothing.
+class TSeeThroughGraphic : public TGraphicControl {
+public:
+    explicit TSeeThroughGraphic(TComponent* AOwner) : TGraphicControl(AOwner) {}
+
+protected:
+    void Paint() override {
+        if (FAsking) return;
+        TBitmap Backdrop(Width(), Height());
+        const HDC DC = Backdrop.Canvas().Handle();
+        ::SetViewportOrgEx(DC, -Left(), -Top(), nullptr);
+        {
+            const TFlagScope Asking(FAsking);
+            Parent()->Perform(WM_PAINT, reinterpret_cast<WPARAM>(DC));
+        }
+        ::SetViewportOrgEx(DC, 0, 0, nullptr);
+        Canvas().Draw(0, 0, Backdrop);
+        Canvas().Brush().SetColor(clLime);
+        Canvas().FillRect(TRect(0, 0, 4, 4));
+    }
+
+private:
+    bool FAsking = false;
+};
+} // namespace
+
+TEST_F(DoubleBufferTest, AGraphicChildAskingItsParentToPaintBehindItMidPaintGetsTheRightPicture) {
+    Child->SetVisible(false);
+    auto* Glass = new TSeeThroughGraphic(Form.get());
+    Glass->SetParent(Control);
+    Glass->SetBounds(20, 30, 40, 20);
+    ShowAndSettle();
+    Control->Ink = clBlue;
+    RepaintControl();
+    ASSERT_GE(Control->Record.DCs.size(), 2u);
+    EXPECT_NE(Control->Record.DCs[0], Control->Record.DCs[1]);
+    const auto Image = ScreenImage(Control->Handle());
+    EXPECT_TRUE(AreaIs(*Image, TRect(0, 0, 100, 30), clBlue));
+    EXPECT_TRUE(AreaIs(*Image, TRect(20, 30, 24, 34), clLime));
+    EXPECT_TRUE(AreaIs(*Image, TRect(24, 34, 60, 50), clBlue));
 }
 
 TEST_F(DoubleBufferTest, APanelPaintsItsGraphicChildrenInTheSameBufferAsItself) {
