@@ -106,6 +106,7 @@ void TvskButton::PaintText(TCanvas& Canvas, const std::string& Text) {
         inherited::PaintText(Canvas, Text);
         return;
     }
+    Canvas.SetFont(*Font());
     DrawEmbossedText(Canvas, Text, TRect(FTextPos.x, FTextPos.y, Width(), Height()), DT_SINGLELINE);
 }
 

@@ -169,7 +169,6 @@ void TvskCustomButton::Paint() {
     PaintBackground(Target);
     PaintPic(Target, CurrentFaceState());
     if (FFocused && TabStop()) PaintFocus(Target);
-    Target.SetFont(*Font());
     if (HasVisibleText(FCaption)) PaintText(Target, FCaption);
     FBoldCaption = false;
 }
@@ -185,8 +184,12 @@ void TvskCustomButton::PaintBackground(TCanvas& Canvas) {
     Canvas.FillRect(ClientRect());
 }
 
+// The font goes to the canvas in one assignment, bold already in it: a focused button's canvas then finds the
+// same face as the paint before and keeps its font made and selected.
 void TvskCustomButton::PaintText(TCanvas& Canvas, const std::string& Text) {
-    if (FBoldCaption) Canvas.Font().SetStyle(Canvas.Font().Style() | TFontStyles{fsBold});
+    FCaptionFont.Assign(*Font());
+    if (FBoldCaption) FCaptionFont.SetStyle(FCaptionFont.Style() | TFontStyles{fsBold});
+    Canvas.SetFont(FCaptionFont);
     DrawEmbossedText(Canvas, Text, ClientRect(), DT_SINGLELINE | DT_VCENTER | DT_CENTER);
     FBoldCaption = false;
 }

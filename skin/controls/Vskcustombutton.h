@@ -79,8 +79,8 @@ protected:
     virtual void TransparentChanged();
     virtual void EnableChanged() {}
 
-    // The paint pipeline's steps on the off-screen canvas: the face of State (and a glyph), the caption, the
-    // focus marking.
+    // The paint pipeline's steps on the off-screen canvas: the face of State (and a glyph), the caption (in
+    // the font it chooses), the focus marking.
     virtual void PaintPic(TCanvas& Canvas, TvskFaceState State) = 0;
     virtual void PaintText(TCanvas& Canvas, const std::string& Text);
     virtual void PaintFocus(TCanvas& Canvas);
@@ -151,6 +151,8 @@ private:
     bool FMouseDown = false;
     bool FActive = false;
     bool FBoldCaption = false;
+    // Font, in bold when asked: what the canvas is given for the caption (never realized itself).
+    TFont FCaptionFont;
     // The caption as the last CM_TEXTCHANGED left it: reading the window text on every paint costs two messages.
     std::string FCaption;
     // Kept from WM_SETFOCUS and WM_KILLFOCUS: asking the system on every paint costs more than the paint.

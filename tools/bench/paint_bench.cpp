@@ -1,6 +1,6 @@
 // Measures how the skinned controls paint: a BlueGlass TvskButton of 80 x 27 and of 240 x 27 (its face
-// stretched from the 77 x 27 frame), fully and for the pointer coming and going, next to one StretchBlt of the
-// same area, and a full repaint of a form
+// stretched from the 77 x 27 frame), fully, for the pointer coming and going and with the focus, next to one
+// StretchBlt of the same area, and a full repaint of a form
 // holding every skinned control of the button, panel, status bar and scroll families (scroll bars of both
 // orientations, a list view and a memo with skinned bars). Each figure is the median of
 // many runs; the ratios are what to compare, the absolute times depend on the machine. Run with `make bench`.
@@ -184,8 +184,13 @@ int main() {
         for (const int Width : kButtonWidths) {
             Button->SetWidth(Width);
             const double Reference = StretchBltNs(Target.DC(), Width);
-            for (const auto& [What, Figure] : {std::pair{"full paint", MedianNs(Paint)},
-                                               std::pair{"pointer in/out", MedianNs(Hover, Paint)}})
+            const double Full = MedianNs(Paint);
+            const double Hovered = MedianNs(Hover, Paint);
+            Button->SetFocus();
+            const double Focused = MedianNs(Paint);
+            ::SetFocus(Form.Handle());
+            for (const auto& [What, Figure] : {std::pair{"full paint", Full}, std::pair{"pointer in/out", Hovered},
+                                               std::pair{"focused", Focused}})
                 std::printf("%-9s TvskButton %3d x %2d %-14s %12.0f %12.0f %8.2f\n",
                             TvskUIStyleInfo.Names[Style].c_str(), Width, kButtonHeight, What, Figure, Reference,
                             Figure / Reference);

@@ -317,6 +317,15 @@ TEST_F(SkinnedButtonTest, FocusIsABoldCaptionInBlueGlassAndADottedRectangleInDee
         else
             EXPECT_GT(MarginRow(Changed), Button->Width() / 4);
     }
+    // Beside a glyph the caption keeps its weight, so a BlueGlass glyph button looks the same focused.
+    Button->SetUIStyle(BlueGlass);
+    TBitmap Glyph(16, 16);
+    Fill(Glyph, clLime);
+    Button->SetGlyph(&Glyph);
+    Elsewhere->SetFocus();
+    const auto Unfocused = PaintedImage(*Button);
+    Button->SetFocus();
+    EXPECT_TRUE(Differences(*Unfocused, *PaintedImage(*Button)).empty());
 }
 
 // A glyph twice as wide as high holds an enabled and a disabled image, shown as they are; a single glyph is
