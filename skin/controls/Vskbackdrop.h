@@ -1,5 +1,6 @@
 // TvskBackdrop: what lies behind a see-through control, kept between paints. Painting it means the parent
-// painting itself under the control (DoTrans), which costs more than the rest of a button's paint. A control
+// painting itself under the control (DoTrans), which under a skinned panel costs as much as the rest of a
+// button's paint. A control
 // that repaints only because its own state changed (pointer over, held, focused) shows the same backdrop as
 // the paint before, since the screen under it still holds what the parent painted then; any other paint, and
 // any change of the control's place, size or parent colour, takes the backdrop afresh.

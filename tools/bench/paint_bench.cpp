@@ -44,6 +44,8 @@ constexpr int kButtonWidths[] = {80, 240};
 constexpr int kFormWidth = 640;
 constexpr int kFormHeight = 400;
 constexpr int kHostRows = 40;
+constexpr int kPanelHeight = 80;
+constexpr int kPanelButtonTop = 30; // below the panel's caption bar
 
 using Clock = std::chrono::steady_clock;
 
@@ -196,7 +198,21 @@ int main() {
                             Figure / Reference);
         }
     }
+    // As in the main window, on a skinned panel: a full paint has the panel paint itself under the button.
+    auto* Panel = Put<TvskPanel>(Form, Form, 0, 0);
+    Panel->SetBounds(0, 0, kFormWidth, kPanelHeight);
+    Panel->SetUIStyle(MacOS);
+    Panel->SetCaption("Commands");
+    Button->SetParent(Panel);
+    Button->SetBounds(10, kPanelButtonTop, kButtonWidths[0], kButtonHeight);
+    Button->SetUIStyle(BlueGlass);
+    const double OnPanelReference = StretchBltNs(Target.DC(), kButtonWidths[0]);
+    for (const auto& [What, Figure] :
+         {std::pair{"panel, full", MedianNs(Paint)}, std::pair{"panel, in/out", MedianNs(Hover, Paint)}})
+        std::printf("BlueGlass TvskButton %3d x %2d %-14s %12.0f %12.0f %8.2f\n", kButtonWidths[0], kButtonHeight,
+                    What, Figure, OnPanelReference, Figure / OnPanelReference);
     delete Button;
+    delete Panel;
 
     FillEveryControl(Form);
     Application->ProcessMessages();

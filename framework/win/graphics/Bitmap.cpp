@@ -10,6 +10,7 @@
 #include "framework/win/graphics/ScopedGuards.h"
 
 #include <algorithm>
+#include <new>
 #include <cstring>
 #include <string>
 #include <utility>
@@ -268,17 +269,39 @@ void TBitmap::Draw(TCanvas& Canvas, const TRect& Rect) const {
     MaskedStretchBlt(Dest, Rect, Source, Whole, MaskDC.Handle(), TPoint());
 }
 
+namespace {
+// The memory DCs TBitmapSourceDC lends, per thread: as many as were ever lent at once (a masked blit holds
+// two). Never destroyed: bitmaps may still be drawn from while the program's last objects go at exit, after
+// thread-local objects would have been; the system takes them back with the process.
+std::vector<TMemoryDCHandle>& SpareSourceDCs() {
+    thread_local auto* Spares = new std::vector<TMemoryDCHandle>;
+    return *Spares;
+}
+} // namespace
+
 TBitmapSourceDC::TBitmapSourceDC(const TBitmap& Bitmap) {
     if (Bitmap.HasCanvasDC()) {
         FHandle = Bitmap.OwnCanvas().Handle();
         return;
     }
-    FOwnDC.Reset(::CreateCompatibleDC(nullptr));
-    if (!FOwnDC) throw EOutOfResources();
-    FHandle = FOwnDC.Get();
+    std::vector<TMemoryDCHandle>& Spares = SpareSourceDCs();
+    if (Spares.empty()) {
+        FLentDC.Reset(::CreateCompatibleDC(nullptr));
+        if (!FLentDC) throw EOutOfResources();
+    } else {
+        FLentDC = std::move(Spares.back());
+        Spares.pop_back();
+    }
+    FHandle = FLentDC.Get();
     FOldBitmap = ::SelectObject(FHandle, Bitmap.Handle());
 }
 
 TBitmapSourceDC::~TBitmapSourceDC() {
-    if (FOwnDC) ::SelectObject(FHandle, FOldBitmap);
+    if (!FLentDC) return;
+    ::SelectObject(FHandle, FOldBitmap);
+    try {
+        SpareSourceDCs().push_back(std::move(FLentDC));
+    } catch (const std::bad_alloc&) {
+        // No room to keep it: the DC is deleted with this object instead.
+    }
 }

@@ -221,11 +221,17 @@ int TCanvas::DrawWideText(std::wstring_view Text, TRect& Rect, UINT Format) {
 }
 
 void TCanvas::Draw(int X, int Y, const TGraphic& Graphic) {
-    if (!Graphic.Empty()) Graphic.Draw(*this, Bounds(X, Y, Graphic.Width(), Graphic.Height()));
+    StretchDraw(Bounds(X, Y, Graphic.Width(), Graphic.Height()), Graphic);
 }
 
+// A picture wholly outside the clip is not drawn at all: the system would still stretch it (under Wine a
+// clipped-away stretch costs several times a visible one), and a control painting only the part a neighbour
+// needs leaves most of its pictures outside. A mirrored one (right left of left) is always drawn.
 void TCanvas::StretchDraw(const TRect& Rect, const TGraphic& Graphic) {
-    if (!Graphic.Empty()) Graphic.Draw(*this, Rect);
+    if (Graphic.Empty()) return;
+    const bool Mirrored = Rect.right < Rect.left || Rect.bottom < Rect.top;
+    if (!Mirrored && !::RectVisible(Handle(), &Rect)) return;
+    Graphic.Draw(*this, Rect);
 }
 
 void TCanvas::CopyRect(const TRect& Dest, TCanvas& Source, const TRect& SourceRect) {

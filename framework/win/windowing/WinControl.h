@@ -90,7 +90,7 @@ public:
     // Opt-in flicker-free painting. A WM_PAINT of the window then paints the control and its graphic children
     // into an off-screen buffer of the client size and puts that on the screen in one BitBlt, and
     // WM_ERASEBKGND erases nothing (a control that is not csOpaque gets its background laid in the buffer).
-    // A WM_PAINT that brings its own DC (PaintTo, WM_PRINTCLIENT) is painted straight into that DC.
+    // A WM_PAINT that brings its own DC (PaintTo, WM_PRINTCLIENT) gets the part of the buffer that DC shows.
     // The buffer lives from paint to paint while the client size stays, since making a memory DC and bitmap
     // costs more than a whole paint of a small control; it goes with the window.
     bool DoubleBuffered() const { return FDoubleBuffered; }

@@ -10,6 +10,7 @@
 #include "framework/win/graphics/HandleCounts.h"
 
 #include <cstdio>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -164,6 +165,46 @@ TEST(Bitmap, DrawingFromABitmapKeepsNoDCAlive) {
     const long Before = THandleCounts::Live(THandleKind::MemoryDC);
     Dest.Canvas().Draw(5, 5, Image);
     EXPECT_EQ(THandleCounts::Live(THandleKind::MemoryDC), Before);
+}
+
+// Pictures without a canvas are drawn from through DCs the thread keeps and lends again, and are free to be
+// drawn on afterwards (not left selected in a lent DC).
+TEST(Bitmap, DrawingFromManyPicturesLendsTheSameDCsAndLeavesThePicturesFree) {
+    std::vector<TBitmap> Pictures(3);
+    for (TBitmap& Picture : Pictures)
+        Picture.Assign(TSkinImage());
+    TBackground Dest(10, 10);
+    Dest.Canvas().Draw(0, 0, Pictures[0]);
+    const long Before = THandleCounts::Live(THandleKind::MemoryDC);
+    for (TBitmap& Picture : Pictures)
+        Dest.Canvas().Draw(5, 5, Picture);
+    EXPECT_EQ(THandleCounts::Live(THandleKind::MemoryDC), Before);
+    {
+        const TBitmapSourceDC Lent(Pictures[1]); // the spare one, not a new one
+        EXPECT_EQ(THandleCounts::Live(THandleKind::MemoryDC), Before);
+    }
+    Pictures[2].Canvas().SetPixels(1, 1, clYellow);
+    Dest.Canvas().Draw(0, 0, Pictures[2]);
+    EXPECT_EQ(PixelAt(Dest, 1, 1), clYellow);
+}
+
+// Drawing skips a picture wholly outside the clip; the part inside is drawn, measured in logical units (the
+// origin moved).
+TEST(Bitmap, StretchDrawHonoursClipAndOrigin) {
+    TBitmap Image(2, 1);
+    Image.Canvas().SetPixels(0, 0, clRed);
+    Image.Canvas().SetPixels(1, 0, clBlue);
+    TBackground Dest(12, 6);
+    const HDC DC = Dest.Canvas().Handle();
+    ::SetViewportOrgEx(DC, 4, 0, nullptr);
+    ::IntersectClipRect(DC, -4, 0, 2, 6); // device columns 0 to 5
+    Dest.Canvas().StretchDraw(TRect(-4, 1, 4, 4), Image); // over device columns 0 to 7
+    Dest.Canvas().StretchDraw(TRect(3, 1, 7, 4), Image);  // wholly outside the clip
+    ::SetViewportOrgEx(DC, 0, 0, nullptr);
+    ::SelectClipRgn(DC, nullptr);
+    EXPECT_TRUE(AreaIs(Dest, TRect(0, 1, 4, 4), clRed));
+    EXPECT_TRUE(AreaIs(Dest, TRect(4, 1, 6, 4), clBlue));
+    EXPECT_EQ(InkBounds(Dest, clGreen), TRect(0, 1, 6, 4));
 }
 
 TEST(Bitmap, FileRoundTrip) {
