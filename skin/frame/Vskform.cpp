@@ -249,6 +249,7 @@ void TvskForm::TitleBarHelpClick(TObject* Sender, int ButtonIndex) {
 
 void TvskForm::ApplyUIStyle(const TvskThemeSource& Theme) {
     const TRect Kept = FHostForm ? FHostForm->BoundsRect() : TRect();
+    LoadTexture();
     FBorderColor = Theme.Color(VSK_THEME_FORM_BORDER_COLOR);
     FBorderWidth = Theme.Int(VSK_THEME_FORM_BORDER_WIDTH_INT);
     SetColor(Theme.Color(VSK_THEME_FORM_BACKGROUND_COLOR));
@@ -267,6 +268,19 @@ void TvskForm::ApplyUIStyle(const TvskThemeSource& Theme) {
     if (GetMDIChild()) PlaceControl(*FHostForm, Kept);
     Invalidate();
     PaintFormBorder();
+}
+
+// MacOS and Protein fill the panel with a texture, read once per style application: the panel paints on every
+// repaint of a see-through control on it too, and reading the picture each time cost more than the paint.
+void TvskForm::LoadTexture() {
+    if (UIStyle() != MacOS && UIStyle() != Protein) {
+        FTexture.SetBitmap(nullptr);
+        return;
+    }
+    TBitmap Texture;
+    Texture.LoadFromResourceName(::GetModuleHandleA(nullptr),
+                                 UIStyle() == MacOS ? MacOSBackgroundResource : ProteinBackgroundResource);
+    FTexture.SetBitmap(&Texture);
 }
 
 void TvskForm::ApplyMenuBarColor(const TvskThemeSource& Theme) {
@@ -398,19 +412,18 @@ void TvskForm::WndProc(TMessage& Message) {
 // The framework paints the panel double-buffered: Paint draws straight on the canvas, in one fill.
 void TvskForm::Paint() {
     if (FDestroying) return;
-    TBitmap Texture;
-    if (UIStyle() == MacOS || UIStyle() == Protein) {
-        Texture.LoadFromResourceName(::GetModuleHandleA(nullptr),
-                                     UIStyle() == MacOS ? MacOSBackgroundResource : ProteinBackgroundResource);
+    const TRect Client = ClientRect();
+    if (FTexture.Bitmap()) {
         // The texture keeps its place on the panel when the canvas is moved to show a part of it.
+        const HDC DC = Canvas().Handle();
         POINT Origin;
-        ::GetViewportOrgEx(Canvas().Handle(), &Origin);
-        ::SetBrushOrgEx(Canvas().Handle(), Origin.x, Origin.y, nullptr);
-        Canvas().Brush().SetBitmap(&Texture);
+        ::GetViewportOrgEx(DC, &Origin);
+        ::SetBrushOrgEx(DC, Origin.x, Origin.y, nullptr);
+        ::FillRect(DC, &Client, FTexture.Handle());
     } else {
         Canvas().Brush().SetColor(Color());
+        Canvas().FillRect(Client);
     }
-    Canvas().FillRect(ClientRect());
     if (FScreenPaints > 0) PaintFormBorder();
 }
 

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "framework/win/controls/Panel.h"
+#include "framework/win/graphics/Brush.h"
 #include "skin/controls/Vskmainmenu.h"
 #include "skin/frame/Vskformkeys.h"
 #include "skin/frame/Vsklifeline.h"
@@ -119,6 +120,7 @@ private:
     void ShiftUnalignedChildren(int DeltaY);
     void RefreshParentMenu();
     void ApplyMenuBarColor(const TvskThemeSource& Theme);
+    void LoadTexture();
     void TitleBarCustomClick(TObject* Sender, int ButtonIndex);
     void TitleBarHelpClick(TObject* Sender, int ButtonIndex);
 
@@ -135,6 +137,7 @@ private:
     bool FUIStyleAutoUpdateSub = false;
     bool FDestroying = false;
     int FScreenPaints = 0; // the panel's own paints on the screen under way
+    TBrush FTexture;       // the style's background texture; no bitmap for a plain colour
     bool FTookOver = false;
     TRect FCreateBounds;
     bool FStartMaximized = false;

@@ -54,9 +54,8 @@ void VskDrawMenuBarButton(TCanvas& Canvas, const TRect& Rect, const std::string&
     DrawCaption(Canvas, Text, Caption, Enabled ? Color : DisabledTextColor);
 }
 
-void VskDrawMenuBarBackground(TCanvas& Canvas, const TRect& Rect, TvskUIStyle UIStyle) {
+void VskDrawMenuBarBackground(TCanvas& Canvas, const TRect& Rect, TvskUIStyle UIStyle, TBitmap& Picture) {
     if (UIStyle != MacOS) return;
-    TBitmap Bar;
-    Bar.LoadFromResourceName(::GetModuleHandleA(nullptr), MacOSMenuBarResource);
-    Canvas.StretchDraw(Rect, Bar);
+    if (Picture.Empty()) Picture.LoadFromResourceName(::GetModuleHandleA(nullptr), MacOSMenuBarResource);
+    Canvas.StretchDraw(Rect, Picture);
 }

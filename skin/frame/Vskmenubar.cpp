@@ -108,7 +108,7 @@ void TvskMenuBar::DrawButton(TToolBar*, TToolButton* Button, TCustomDrawState St
 
 // The background is laid first; the buttons are drawn over it in every style.
 void TvskMenuBar::DrawBackground(TToolBar*, const TRect& Rect, bool& DefaultDraw) {
-    VskDrawMenuBarBackground(Canvas(), Rect, EffectiveStyle());
+    VskDrawMenuBarBackground(Canvas(), Rect, EffectiveStyle(), FMacOSBackground);
     DefaultDraw = true;
 }
 

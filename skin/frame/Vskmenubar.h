@@ -10,6 +10,7 @@
 #pragma once
 
 #include "framework/win/controls/ToolBar.h"
+#include "framework/win/graphics/Bitmap.h"
 #include "skin/themes/Vskthemetables.h"
 
 class TMainMenu;
@@ -57,6 +58,7 @@ private:
     TMainMenu* FMenu = nullptr;
     TvskUIStyle FFrameStyle = DeepBlue;
     TvskFileTheme* FFrameTheme = nullptr;
+    TBitmap FMacOSBackground; // read at the first MacOS paint, not on every one
     TToolButton* FKeyButton = nullptr;
     bool FAltAlone = false; // Alt is down and nothing else happened since
     UINT FOpenMessage;

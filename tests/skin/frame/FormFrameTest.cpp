@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 namespace {
 
 constexpr int Frame = 3;
@@ -253,4 +255,22 @@ TEST(FormFramePixels, PaintingIntoABitmapFillsThatPartAndLeavesTheFrameAlone) {
 
     ::RedrawWindow(Window.Skin->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_NOCHILDREN);
     EXPECT_EQ(ScreenPixel(Host, X, Y), Window.Skin->Color());
+}
+
+// MacOS fills the panel with its texture; a look without one afterwards fills it with its colour alone.
+TEST(FormFramePixels, ATexturedLookGivesWayToAPlainOne) {
+    TSkinnedWindow Window(MacOS);
+    constexpr int Width = 40, Height = 20;
+    const auto PaintedPart = [&] {
+        auto Part = std::make_unique<TBitmap>(Width, Height);
+        Fill(*Part, clFuchsia);
+        const HDC DC = Part->Canvas().Handle();
+        ::SetViewportOrgEx(DC, -100, -200, nullptr);
+        Window.Skin->Perform(WM_PAINT, reinterpret_cast<WPARAM>(DC), 0);
+        ::SetViewportOrgEx(DC, 0, 0, nullptr);
+        return Part;
+    };
+    EXPECT_FALSE(AreaIs(*PaintedPart(), TRect(0, 0, Width, Height), Window.Skin->Color()));
+    Window.Skin->SetUIStyle(BlueGlass);
+    EXPECT_TRUE(AreaIs(*PaintedPart(), TRect(0, 0, Width, Height), Window.Skin->Color()));
 }
